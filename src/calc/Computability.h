@@ -1,0 +1,39 @@
+#pragma once
+// Configurations the field passes cannot compute are refused before any arithmetic.
+
+#include "model/LineProject.h"
+
+#include <optional>
+#include <string>
+
+namespace velt {
+
+inline const std::string kTooManyConductorsMessage =
+    "Zbyt wiele przewodów do obliczeń!\nModel obejmuje najwyżej 59 przewodów.";
+inline const std::string kConductorBelowGroundMessage =
+    "Wszystkie przewody muszą wisieć powyżej ziemi!";
+inline const std::string kRadiusMessage = "Promień przewodów musi być większy od 0.0!";
+inline const std::string kBundleSizeMessage =
+    "Liczba przewodów w wiązce musi wynosić co najmniej 1!";
+inline const std::string kSamePlaceMessage = "Dwa przewody nie mogą leżeć w tym samym miejscu!";
+inline const std::string kPhaseCountMessage =
+    "Obliczenia wymagają 1, 2, 3 lub 6 przewodów roboczych!";
+inline const std::string kBundleOnConductorsMessage =
+    "Obliczenia na przewodach obsługują wiązki najwyżej 4 przewodów!";
+inline const std::string kBadNumberMessage = "Dane linii zawierają niepoprawne liczby!";
+inline const std::string kRangeMessage = "Zakres obliczeń jest poza możliwościami programu!";
+inline const std::string kSingularMessage =
+    "Układ przewodów jest osobliwy, obliczenia są niemożliwe!";
+inline const std::string kInterferenceFrequencyMessage = "Częstotliwość musi być większa od 0.0!";
+inline const std::string kInterferencePointMessage =
+    "Punkt obserwacji zakłóceń nie może leżeć na przewodzie roboczym!";
+
+/// Checks that the project, with its bundles expanded when `onConductors` asks for it, can
+/// be computed; returns the refusal message otherwise. Never changes the project.
+std::optional<std::string> checkComputable(const LineProject& project, bool onConductors);
+
+/// Number of points of a pass along a line: the quotient of range and step rounded to the
+/// nearest whole number, plus one. 0 when range or step cannot make a profile.
+int profilePointCount(double calcRange, double calcStep);
+
+} // namespace velt

@@ -1,0 +1,115 @@
+#include "model/DecimalText.h"
+
+#include <cctype>
+#include <charconv>
+#include <climits>
+#include <cmath>
+#include <cstdio>
+
+namespace velt {
+namespace {
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+std::size_t skipDigits(std::string_view text, std::size_t pos) {
+    while (pos < text.size() && isDigit(text[pos])) {
+        ++pos;
+    }
+    return pos;
+}
+
+std::size_t skipBlanks(std::string_view text) {
+    std::size_t pos = 0;
+    while (pos < text.size() && (text[pos] == ' ' || text[pos] == '\t')) {
+        ++pos;
+    }
+    return pos;
+}
+
+// Length of the longest numeric prefix starting at `start`, 0 when there is none.
+std::size_t numericPrefixEnd(std::string_view text, std::size_t start) {
+    std::size_t pos = start;
+    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
+        ++pos;
+    }
+    const std::size_t intStart = pos;
+    pos = skipDigits(text, pos);
+    bool digits = pos > intStart;
+    if (pos < text.size() && text[pos] == '.') {
+        const std::size_t fracEnd = skipDigits(text, pos + 1);
+        if (digits || fracEnd > pos + 1) {
+            digits = true;
+            pos = fracEnd;
+        }
+    }
+    if (!digits) {
+        return start;
+    }
+    if (pos < text.size() && (text[pos] == 'e' || text[pos] == 'E')) {
+        std::size_t exp = pos + 1;
+        if (exp < text.size() && (text[exp] == '+' || text[exp] == '-')) {
+            ++exp;
+        }
+        const std::size_t expEnd = skipDigits(text, exp);
+        if (expEnd > exp) {
+            pos = expEnd;
+        }
+    }
+    return pos;
+}
+
+} // namespace
+
+double readDecimal(std::string_view text) {
+    const std::size_t start = skipBlanks(text);
+    const std::size_t end = numericPrefixEnd(text, start);
+    if (end == start) {
+        return 0.0;
+    }
+    std::string_view number = text.substr(start, end - start);
+    if (number.front() == '+') {
+        number.remove_prefix(1);
+    }
+    double value = 0.0;
+    const auto [ptr, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
+    if (ec != std::errc() || !std::isfinite(value)) {
+        return 0.0;
+    }
+    return value;
+}
+
+int readWholeNumber(std::string_view text) {
+    const std::size_t start = skipBlanks(text);
+    std::size_t pos = start;
+    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
+        ++pos;
+    }
+    const std::size_t end = skipDigits(text, pos);
+    if (end == pos) {
+        return 0;
+    }
+    std::string_view number = text.substr(start, end - start);
+    if (number.front() == '+') {
+        number.remove_prefix(1);
+    }
+    int value = 0;
+    const auto [ptr, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
+    return ec == std::errc() ? value : 0;
+}
+
+std::string formatGeneral(double value) {
+    return formatNumber("%.15g", value);
+}
+
+std::string formatNumber(const char* format, double value) {
+    char buffer[512];
+    const int n = std::snprintf(buffer, sizeof buffer, format, value);
+    if (n < 0) {
+        return {};
+    }
+    return std::string(buffer, static_cast<std::size_t>(n) < sizeof buffer ? n : sizeof buffer - 1);
+}
+
+} // namespace velt

@@ -1,0 +1,24 @@
+#pragma once
+// The one reader of every number a user types, and the general number format.
+
+#include <string>
+#include <string_view>
+
+namespace velt {
+
+/// Reads the longest leading decimal number ([+-]digits[.digits][e[+-]digits], point as
+/// separator, leading blanks skipped). Empty or non-numeric text, and numbers that do not
+/// fit a double ("1e999"), read as 0. Never yields NaN or infinity.
+double readDecimal(std::string_view text);
+
+/// Reads a leading whole number ([+-]digits); anything else, or a value outside the
+/// range of int, reads as 0.
+int readWholeNumber(std::string_view text);
+
+/// The general number format of the dialogs: 0.0 shows as "0", 2.5 as "2.5".
+std::string formatGeneral(double value);
+
+/// printf-style formatting of one value with the C locale's point separator.
+std::string formatNumber(const char* format, double value);
+
+} // namespace velt
