@@ -1,0 +1,297 @@
+#include "dialogs/LineDataChecks.h"
+
+#include "calc/Computability.h"
+#include "dialogs/AuxiliaryChecks.h"
+#include "model/DecimalText.h"
+#include "model/ModelAssembly.h"
+
+#include <algorithm>
+#include <cstdint>
+
+namespace velt {
+namespace {
+
+const std::string kNoTowerMessage = "Nie wybrano serii i typu słupa!";
+const std::string kNoWorkingHeightMessage = "Nie podano wysokości zawieszenia przewodów roboczych!";
+const std::string kNoGroundHeightMessage =
+    "Nie podano wysokości zawieszenia przewodów odgromowych!";
+const std::string kGroundOnWorkingMessage =
+    "Współrzędne przewodów odgromowych muszą być różne\nod współrzędnych przewodów roboczych!";
+const std::string kBuildingOnWorkingMessage =
+    "Współrzędne budynku muszą być różne\nod współrzędnych przewodów roboczych!";
+const std::string kShieldOnWorkingMessage =
+    "Współrzędne przewodów ekranujących muszą być różne\nod współrzędnych przewodów "
+    "roboczych!";
+const std::string kNoLineYMessage = "Nie podano współrzędnej prostej Y!";
+const std::string kNoLineXMessage = "Nie podano współrzędnej prostej X!";
+const std::string kLineYMessage = "Współrzędna prostej Y musi być różna od\n\n1. Wsp. y "
+                                  "przewodów odgromowych\n2. Wsp. y przewodów "
+                                  "ekranujących\n3. Wsp. y budynku";
+const std::string kLineXMessage = "Współrzędna prostej X musi być różna od\n\n1. Wsp. x "
+                                  "przewodów odgromowych\n2. Wsp. x przewodów "
+                                  "ekranujących\n3. Wsp. x budynku";
+const std::string kGroundTooLowMessage = "Przewody odgromowe są umieszczone zbyt nisko!";
+const std::string kBuildingFieldsMessage = "Nie podano wszystkich współrzędnych domku!";
+const std::string kBuildingPointsMessage = "Współrzędne domku muszą być różne!";
+
+// Index ranges of the tower's conductors in the project arrays, kept inside the arrays
+// whatever the counts say.
+std::uint32_t workingEnd(const LineProject& p) {
+    return std::min<std::uint32_t>(p.phaseConductorCount, kConductorSlots - 1);
+}
+
+std::uint32_t towerEnd(const LineProject& p) {
+    const std::uint64_t all = std::uint64_t{p.phaseConductorCount} + p.groundWireCount;
+    return static_cast<std::uint32_t>(
+        std::min<std::uint64_t>({all, kTowerPositions, kConductorSlots - 1}));
+}
+
+bool onWorkingConductor(const LineProject& p, double x, double y) {
+    for (std::uint32_t i = 1; i <= workingEnd(p); ++i) {
+        if (p.conductorX[i] == x && p.conductorY[i] == y) {
+            return true;
+        }
+    }
+    return false;
+}
+
+std::optional<std::string> checkCoincidences(const LineProject& p, const LineDataForm& form) {
+    for (std::uint32_t i = workingEnd(p) + 1; i <= towerEnd(p); ++i) {
+        if (onWorkingConductor(p, p.conductorX[i], p.conductorY[i])) {
+            return kGroundOnWorkingMessage;
+        }
+    }
+    if (p.buildingOn) {
+        const BuildingForm& b = form.building;
+        if (onWorkingConductor(p, readDecimal(b.frontX) + p.towerShift, readDecimal(b.frontY)) ||
+            onWorkingConductor(p, readDecimal(b.roofX) + p.towerShift, readDecimal(b.roofY))) {
+            return kBuildingOnWorkingMessage;
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> checkShieldWires(LineProject& p, const ShieldWireForm& shield) {
+    if (!p.shieldWiresOn) {
+        p.shieldWireCount = 0;
+        return std::nullopt;
+    }
+    for (const ConductorRow& row : shield.rows) {
+        if (onWorkingConductor(p, readDecimal(row.distance) + p.towerShift,
+                               readDecimal(row.height))) {
+            return kShieldOnWorkingMessage;
+        }
+    }
+    p.shieldWireCount = static_cast<std::uint32_t>(shield.rows.size());
+    return std::nullopt;
+}
+
+// The calculation line may not run through a ground wire, a shield wire or a corner of
+// the building; working conductors are not compared.
+std::optional<std::string> checkCalculationLine(const LineProject& p, const LineDataForm& form) {
+    if (form.onConductors()) {
+        return std::nullopt;
+    }
+    const BuildingForm& b = form.building;
+    const double shift = p.towerShift;
+    if (!form.verticalLine()) {
+        const double y = readDecimal(form.lineHeight);
+        if (!(y > 0.0)) {
+            return kNoLineYMessage;
+        }
+        bool hit = false;
+        for (std::uint32_t i = workingEnd(p) + 1; i <= towerEnd(p); ++i) {
+            hit = hit || p.conductorY[i] == y;
+        }
+        if (p.shieldWiresOn) {
+            for (const ConductorRow& row : form.shieldWires.rows) {
+                hit = hit || readDecimal(row.height) == y;
+            }
+        }
+        if (p.buildingOn) {
+            hit = hit || readDecimal(b.frontY) == y || readDecimal(b.roofY) == y;
+        }
+        return hit ? std::optional<std::string>(kLineYMessage) : std::nullopt;
+    }
+    const double x = readDecimal(form.lineDistance);
+    if (!(x > 0.0)) {
+        return kNoLineXMessage;
+    }
+    bool hit = false;
+    for (std::uint32_t i = workingEnd(p) + 1; i <= towerEnd(p); ++i) {
+        hit = hit || p.conductorX[i] == x;
+    }
+    if (p.shieldWiresOn) {
+        for (const ConductorRow& row : form.shieldWires.rows) {
+            hit = hit || readDecimal(row.distance) + shift == x;
+        }
+    }
+    if (p.buildingOn) {
+        hit = hit || readDecimal(b.frontX) + shift == x || readDecimal(b.roofX) + shift == x;
+    }
+    return hit ? std::optional<std::string>(kLineXMessage) : std::nullopt;
+}
+
+CheckBoxStep unchecked(std::optional<std::string> message = std::nullopt) {
+    CheckBoxStep step;
+    step.message = std::move(message);
+    return step;
+}
+
+CheckBoxStep openDialog() {
+    CheckBoxStep step;
+    step.showDialog = true;
+    step.checked = true;
+    return step;
+}
+
+} // namespace
+
+bool runHeightCheck(LineProject& project, TowerChoiceState& choice, HeightIndicatorState& indicator,
+                    const std::string& workingHeightText, const std::string& groundHeightText) {
+    const bool wasFresh = choice.heightsFresh;
+    const double workingBefore = choice.appliedWorkingHeight;
+    const double groundBefore = choice.appliedGroundHeight;
+    const HeightCheckResult result =
+        checkHeights(project, choice, workingHeightText, groundHeightText);
+    if (result.changed) {
+        indicator.colour = result.indicator;
+        indicator.hint = result.hint;
+    }
+    // Refused heights leave the applied ones as they were.
+    return choice.heightsFresh != wasFresh || choice.appliedWorkingHeight != workingBefore ||
+           choice.appliedGroundHeight != groundBefore;
+}
+
+void applyTowerShift(LineProject& project, const TowerChoiceState& choice) {
+    for (std::uint32_t i = 1; i <= towerEnd(project); ++i) {
+        project.conductorX[i] = choice.tower.conductorX[i - 1] + project.towerShift;
+    }
+}
+
+std::optional<std::string> checkLineData(LineProject& project, TowerChoiceState& choice,
+                                         HeightIndicatorState& indicator, const LineDataForm& form,
+                                         bool entrySelected) {
+    if (!project.towerChosen || !entrySelected) {
+        return kNoTowerMessage;
+    }
+    const double hw = readDecimal(form.workingHeight);
+    const double hg = readDecimal(form.groundHeight);
+    if (!(hw > 0.0)) {
+        return kNoWorkingHeightMessage;
+    }
+    if (!(hg > 0.0) && project.groundWireCount >= 1) {
+        return kNoGroundHeightMessage;
+    }
+    runHeightCheck(project, choice, indicator, form.workingHeight, form.groundHeight);
+    applyTowerShift(project, choice);
+    if (form.magnetic()) {
+        if (auto refused = checkPhaseCurrents(form.currents, kPhaseCurrentLineDataMessage)) {
+            return refused;
+        }
+    }
+    if (auto refused = checkCoincidences(project, form)) {
+        return refused;
+    }
+    if (auto refused = checkShieldWires(project, form.shieldWires)) {
+        return refused;
+    }
+    if (auto refused = checkCalculationLine(project, form)) {
+        return refused;
+    }
+    if (hw > hg) {
+        return kGroundTooLowMessage;
+    }
+    if (indicator.colour == HeightIndicator::Red) {
+        return kGroundTooLowMessage;
+    }
+    return std::nullopt;
+}
+
+CheckBoxStep buildingClicked(LineProject& project, bool nowChecked) {
+    if (nowChecked && project.towerChosen) {
+        return openDialog();
+    }
+    project.buildingOn = false;
+    return nowChecked ? unchecked(kChooseTowerFirstMessage) : unchecked();
+}
+
+CheckBoxStep buildingAnswered(LineProject& project, DialogAnswer answer,
+                              const BuildingForm& building) {
+    project.buildingOn = false;
+    if (answer == DialogAnswer::Cancel) {
+        CheckBoxStep step = unchecked();
+        step.resetFields = true;
+        return step;
+    }
+    if (answer == DialogAnswer::No) {
+        return unchecked();
+    }
+    if (building.frontX.empty() || building.frontY.empty() || building.roofX.empty() ||
+        building.roofY.empty()) {
+        return unchecked(kBuildingFieldsMessage);
+    }
+    if (readDecimal(building.frontX) == readDecimal(building.roofX) &&
+        readDecimal(building.frontY) == readDecimal(building.roofY)) {
+        return unchecked(kBuildingPointsMessage);
+    }
+    project.buildingOn = true;
+    CheckBoxStep step;
+    step.checked = true;
+    return step;
+}
+
+CheckBoxStep shieldWiresClicked(LineProject& project, bool nowChecked) {
+    if (nowChecked && project.towerChosen) {
+        return openDialog();
+    }
+    project.shieldWiresOn = false;
+    return nowChecked ? unchecked(kChooseTowerFirstMessage) : unchecked();
+}
+
+CheckBoxStep shieldWiresAnswered(LineProject& project, DialogAnswer answer, std::size_t rowCount) {
+    CheckBoxStep step;
+    step.resetFields = answer == DialogAnswer::Cancel;
+    const bool listEmpty = rowCount == 0 || step.resetFields;
+    project.shieldWiresOn = answer == DialogAnswer::Yes && !listEmpty;
+    step.checked = project.shieldWiresOn;
+    return step;
+}
+
+CheckBoxStep interferenceClicked(const LineProject& project, bool nowChecked) {
+    if (!nowChecked) {
+        return unchecked();
+    }
+    return project.towerChosen ? openDialog() : unchecked(kChooseTowerFirstMessage);
+}
+
+CheckBoxStep interferenceAnswered(DialogAnswer answer, const InterferenceForm& interference) {
+    if (answer == DialogAnswer::Cancel) {
+        CheckBoxStep step = unchecked();
+        step.resetFields = true;
+        return step;
+    }
+    if (answer == DialogAnswer::No) {
+        return unchecked();
+    }
+    if (!(readDecimal(interference.frequency) > 0.0)) {
+        return unchecked(kInterferenceFrequencyMessage);
+    }
+    CheckBoxStep step;
+    step.checked = true;
+    return step;
+}
+
+std::optional<std::string> acceptLineData(LineProject& project, const LineDataForm& form) {
+    project.lineDataAccepted = false;
+    if (auto refused = assembleLineModel(project, form)) {
+        return refused;
+    }
+    // The positions carry the stored shift, so the calculation must see the tower as
+    // shifted exactly when that shift is not 0, whatever the shift dialog's text says now.
+    project.towerShifted = project.towerShift > 0.0;
+    project.lineDataAccepted = true;
+    return std::nullopt;
+}
+
+} // namespace velt
