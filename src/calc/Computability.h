@@ -13,6 +13,7 @@ inline const std::string kTooManyConductorsMessage =
 inline const std::string kConductorBelowGroundMessage =
     "Wszystkie przewody muszą wisieć powyżej ziemi!";
 inline const std::string kRadiusMessage = "Promień przewodów musi być większy od 0.0!";
+inline const std::string kSpacingMessage = "Odległość przewodów w wiązce musi być większa od 0.0!";
 inline const std::string kBundleSizeMessage =
     "Liczba przewodów w wiązce musi wynosić co najmniej 1!";
 inline const std::string kSamePlaceMessage = "Dwa przewody nie mogą leżeć w tym samym miejscu!";

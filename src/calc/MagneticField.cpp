@@ -1,0 +1,136 @@
+// The magnetic field pass: straight line currents without ground images, the largest field
+// and the largest components over one period (peak values).
+
+#include "calc/BundleExpansion.h"
+#include "calc/CapacitanceMatrix.h"
+#include "calc/FieldConstants.h"
+#include "calc/FieldPassCommon.h"
+#include "calc/PassProgress.h"
+#include "calc/PhaseTables.h"
+#include "calc/ProfileSampling.h"
+#include "calc/SurfaceResults.h"
+#include "model/DecimalText.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace velt {
+namespace {
+
+struct Amplitudes {
+    double entered1 = 0.0;
+    double entered2 = 0.0;
+    double first = 0.0;  ///< the larger current, carried by conductors 1..3
+    double second = 0.0; ///< the smaller one, carried by the second circuit
+};
+
+Amplitudes readCurrents(const LineProject& p, const LineDataForm& form, bool onConductors) {
+    Amplitudes a;
+    a.entered1 = readDecimal(form.currents.firstCircuit);
+    if (p.circuitMode != 1) {
+        a.entered2 = readDecimal(form.currents.secondCircuit);
+        a.first = std::max(a.entered1, a.entered2);
+        a.second = std::min(a.entered1, a.entered2);
+    } else {
+        a.first = a.entered1;
+    }
+    if (onConductors) {
+        a.first /= p.phaseBundleSize;
+        a.second /= p.phaseBundleSize;
+    }
+    return a;
+}
+
+struct PointField {
+    double magnitude = 0.0;
+    double componentX = 0.0;
+    double componentY = 0.0;
+};
+
+PointField fieldAt(const LineProject& p, const double (&currents)[kInstants + 1][kConductorSlots],
+                   double px, double py) {
+    PointField f;
+    for (int k = 1; k <= kInstants; ++k) {
+        double hx = 0.0;
+        double hy = 0.0;
+        for (std::uint32_t i = 1; i <= p.phaseConductorCount; ++i) {
+            const double dx = px - p.conductorX[i];
+            const double dy = py - p.conductorY[i];
+            const double d2 = dx * dx + dy * dy;
+            if (d2 > 0.0) {
+                hx += dy * currents[k][i] / (2.0 * kPi * d2);
+                hy += (p.conductorX[i] - px) * currents[k][i] / (2.0 * kPi * d2);
+            }
+        }
+        const double h = std::sqrt(hx * hx + hy * hy);
+        f.magnitude = h > f.magnitude ? h : f.magnitude;
+        f.componentX = hx > f.componentX ? hx : f.componentX;
+        f.componentY = hy > f.componentY ? hy : f.componentY;
+    }
+    return f;
+}
+
+} // namespace
+
+bool computeMagneticField(PassContext& ctx, double lineMode, double lineX, bool onConductors,
+                          bool /*magnetic*/) {
+    if (!admitPass(ctx, onConductors, false)) {
+        return false;
+    }
+    LineProject& p = ctx.project;
+    const Amplitudes amps = readCurrents(p, ctx.form, onConductors);
+    ctx.ui.setStatus(1, "Poczekaj chwilę. Wykonuję obliczenia pola magnetycznego...");
+    const std::uint32_t bundleSize = p.phaseBundleSize;
+    BundleExpansion expansion(p, onConductors);
+    assignRadii(p, expansion.expanded());
+
+    double currents[kInstants + 1][kConductorSlots] = {};
+    const std::uint32_t perBundle = expansion.expanded() ? bundleSize : 1;
+    for (int k = 1; k <= kInstants; ++k) {
+        const double t = (k - 1) * kTimeStep;
+        for (std::uint32_t i = 1; i <= p.phaseConductorCount; ++i) {
+            const ConductorPhase ph =
+                conductorPhase(i, perBundle, p.phaseOrderSwapped, false, expansion.expanded());
+            currents[k][i] = phaseValue(ph.circuit == 1 ? amps.first : amps.second, ph.phase, t);
+        }
+    }
+
+    EvaluationPoints points;
+    passPoints(p, lineMode, lineX, onConductors, points);
+    double values[kProfileSlots] = {};
+    PassProgress progress(ctx.ui, points.count);
+    for (int i = 1; i <= points.count; ++i) {
+        progress.advance();
+        p.pointX = points.x[i];
+        p.pointY = points.y[i];
+        double px = p.pointX;
+        double py = p.pointY;
+        moveOffConductorAxis(p, p.phaseConductorCount, px, py);
+        const PointField f = fieldAt(p, currents, px, py);
+        values[i] = f.magnitude;
+        p.fieldComponentX[i] = f.componentX;
+        p.fieldComponentY[i] = f.componentY;
+    }
+    ctx.ui.setStatus(0, "");
+
+    FieldProfile& r = ctx.profile;
+    r.resultMaxCurrent1 = amps.entered1;
+    r.resultMaxCurrent2 = amps.entered2;
+    r.resultFieldKind = true;
+    std::copy(points.x.begin(), points.x.end(), std::begin(r.resultPositionH));
+    if (!onConductors) {
+        r.resultOnConductors = false;
+        sampleProfile(ctx, points.count, points.y.data(), values, onConductors, lineX, true);
+    } else {
+        r.resultOnConductors = true;
+        // A magnetic calculation has no interference levels; none may be left from before.
+        r.interferenceComputed = false;
+        r.maxSurfaceGradient = surfaceInductionFromMaximum(surfaceMaximum(values, points.count));
+    }
+    expansion.undo();
+    copyPassResults(ctx, lineX, onConductors);
+    ctx.ui.setStatus(1, "");
+    return true;
+}
+
+} // namespace velt

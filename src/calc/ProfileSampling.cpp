@@ -1,0 +1,130 @@
+#include "calc/ProfileSampling.h"
+
+#include "model/DecimalText.h"
+#include "model/TextSlots.h"
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+
+namespace velt {
+namespace {
+
+// Maxima closer than this (relative) are equal: a symmetric line must not pick its side by
+// the last bit of a rounding.
+constexpr double kEqualMaximaTolerance = 1e-9;
+
+void copyResults(PassContext& ctx, double lineX) {
+    const LineProject& p = ctx.project;
+    FieldProfile& r = ctx.profile;
+    r.resultStep = p.calcStep;
+    r.resultPhaseConductorCount = static_cast<std::int32_t>(p.phaseConductorCount);
+    r.resultGroundWireCount = static_cast<std::int32_t>(p.groundWireCount);
+    r.resultPointX = p.pointX;
+    r.resultPointY = p.pointY;
+    r.resultLineKind = ctx.form.verticalLine();
+    r.resultLineX = lineX;
+}
+
+void storeProfile(FieldProfile& r, int count, const double* positions, const double* values) {
+    r.profilePointCount = count;
+    double max = 0.0;
+    for (int i = 1; i <= count; ++i) {
+        r.resultPosition[i] = std::fabs(positions[i]);
+        r.resultValue[i] = values[i];
+        max = std::max(max, values[i]);
+    }
+    int last = count;
+    for (int i = 1; i <= count; ++i) {
+        if (values[i] >= max - kEqualMaximaTolerance * max) {
+            last = i;
+        }
+    }
+    r.resultMaxValue = max;
+    r.resultMaxIndex = last;
+    r.maxPosition = count > 0 ? r.resultPosition[last] : 0.0;
+    r.valueAxisMax = max;
+}
+
+std::int32_t highestConductor(const LineProject& p) {
+    std::int32_t highest = 0;
+    const std::uint32_t n = std::min<std::uint32_t>(
+        p.phaseConductorCount + p.groundWireCount + p.shieldWireCount, kConductorSlots - 1);
+    for (std::uint32_t i = 1; i <= n; ++i) {
+        const double top = std::min(std::ceil(p.conductorY[i]), double{INT_MAX});
+        if (top > highest) {
+            highest = static_cast<std::int32_t>(top);
+        }
+    }
+    return highest;
+}
+
+void askDrawingRange(PassContext& ctx) {
+    const LineProject& p = ctx.project;
+    FieldProfile& r = ctx.profile;
+    for (;;) {
+        const double proposed =
+            !p.towerShifted && p.halfRange > 0.0 ? p.halfRange : p.profileLength;
+        r.drawRange = readDecimal(ctx.ui.askDrawingRange(formatNumber("%.2lf", proposed)));
+        if (r.drawRange <= 0.0) {
+            ctx.ui.showMessage("Zakres rysunku musi być większy od 0.0 [m]!");
+        } else if (r.drawRange > p.profileLength) {
+            ctx.ui.showMessage("Zakres rysunku nie może być większy od zakresu obliczeń!");
+        } else {
+            return;
+        }
+    }
+}
+
+void storeAxis(const LineProject& p, FieldProfile& r, bool verticalLine) {
+    if (verticalLine) {
+        // A vertical line never offsets the conductors: the axis is where the tower stands.
+        r.resultAxisX = p.towerShift;
+        r.resultAxisOffset = 0.0;
+        r.resultAxisOffsetSet = false;
+    } else if (p.towerShifted) {
+        r.resultAxisX = p.towerShift;
+    } else {
+        r.resultAxisX = p.halfRange;
+        r.resultAxisOffsetSet = p.halfRange > 0.0;
+        r.resultAxisOffset = p.halfRange > 0.0 ? p.lastHalfRange : 0.0;
+    }
+}
+
+} // namespace
+
+void sampleProfile(PassContext& ctx, int count, const double* positions, const double* values,
+                   bool /*onConductors*/, double lineX, bool magnetic) {
+    LineProject& p = ctx.project;
+    FieldProfile& r = ctx.profile;
+    copyResults(ctx, lineX);
+    storeProfile(r, count, positions, values);
+    if (!p.towerShifted) {
+        p.firstPassMaxIndex = r.resultMaxIndex;
+    }
+    r.maxConductorHeight = highestConductor(p);
+    if (!p.towerShifted && p.firstPassRunning) {
+        return;
+    }
+    askDrawingRange(ctx);
+    r.resultDrawRange = r.drawRange;
+    r.valueAxisMax = std::trunc(1.0 + 10.0 * r.resultMaxValue) * 0.1;
+    r.valueAxisStep = 0.1 * r.valueAxisMax;
+    r.heightAxisStep = 0.1 * r.maxConductorHeight;
+    r.resultFieldKind = magnetic;
+    storeAxis(p, r, r.resultLineKind);
+
+    std::copy(std::begin(p.conductorX), std::end(p.conductorX), std::begin(r.resultConductorX));
+    std::copy(std::begin(p.conductorY), std::end(p.conductorY), std::begin(r.resultConductorY));
+    std::copy(std::begin(p.fieldComponentX), std::end(p.fieldComponentX),
+              std::begin(r.resultValueX));
+    std::copy(std::begin(p.fieldComponentY), std::end(p.fieldComponentY),
+              std::begin(r.resultValueY));
+    copyText(r.resultTowerSeries, sizeof r.resultTowerSeries,
+             textOf(p.towerSeries, sizeof p.towerSeries), kTowerNameSlots);
+    copyText(r.resultTowerType, sizeof r.resultTowerType, textOf(p.towerType, sizeof p.towerType),
+             kTowerNameSlots);
+    copyResults(ctx, lineX);
+}
+
+} // namespace velt
