@@ -149,18 +149,26 @@ CheckBoxStep openDialog() {
 
 bool runHeightCheck(LineProject& project, TowerChoiceState& choice, HeightIndicatorState& indicator,
                     const std::string& workingHeightText, const std::string& groundHeightText) {
+    if (indicator.refused) {
+        // The unchanged-heights shortcut would keep the refusal's red for the heights
+        // applied before it (e.g. after deleting and retyping a digit).
+        choice.appliedGroundHeight = 0.0;
+    }
     const bool wasFresh = choice.heightsFresh;
     const double workingBefore = choice.appliedWorkingHeight;
     const double groundBefore = choice.appliedGroundHeight;
     const HeightCheckResult result =
         checkHeights(project, choice, workingHeightText, groundHeightText);
+    // Refused heights leave the applied ones as they were.
+    const bool applied = choice.heightsFresh != wasFresh ||
+                         choice.appliedWorkingHeight != workingBefore ||
+                         choice.appliedGroundHeight != groundBefore;
     if (result.changed) {
         indicator.colour = result.indicator;
         indicator.hint = result.hint;
+        indicator.refused = !applied;
     }
-    // Refused heights leave the applied ones as they were.
-    return choice.heightsFresh != wasFresh || choice.appliedWorkingHeight != workingBefore ||
-           choice.appliedGroundHeight != groundBefore;
+    return applied;
 }
 
 void applyTowerShift(LineProject& project, const TowerChoiceState& choice) {

@@ -19,11 +19,13 @@ enum class DialogAnswer { Yes, No, Cancel };
 struct HeightIndicatorState {
     HeightIndicator colour = HeightIndicator::Red;
     std::string hint = "Wskaźnik poprawności podanych wysokości zawieszenia przewodów.";
+    bool refused = false; ///< last set by refused heights (empty or out of order)
 };
 
 /// The height check (key release in a height field, after a tower choice, and on OK):
 /// applies the typed heights and updates the indicator. Returns true when the conductor
-/// heights changed (the tower preview is repainted then).
+/// heights changed (the tower preview is repainted then). Heights typed again after a
+/// refusal are checked again, so the indicator cannot stay red for valid heights.
 bool runHeightCheck(LineProject& project, TowerChoiceState& choice, HeightIndicatorState& indicator,
                     const std::string& workingHeightText, const std::string& groundHeightText);
 
