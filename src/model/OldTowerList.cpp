@@ -1,0 +1,211 @@
+#include "model/OldTowerList.h"
+
+#include "model/Cp1250.h"
+#include "model/TowerIndex.h"
+#include "model/TowerRecord.h"
+
+#include <charconv>
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace velt {
+namespace {
+
+// The scanning of "%lf" and "%u" without the locale: blanks skipped, then the longest number.
+class Scanner {
+  public:
+    explicit Scanner(std::string_view text) : text_(text) {}
+
+    std::optional<double> real() {
+        skipBlanks();
+        std::size_t from = pos_;
+        if (from < text_.size() && text_[from] == '+')
+            ++from;
+        double value = 0.0;
+        const auto [end, error] =
+            std::from_chars(text_.data() + from, text_.data() + text_.size(), value);
+        if (error != std::errc())
+            return std::nullopt;
+        pos_ = static_cast<std::size_t>(end - text_.data());
+        return value;
+    }
+
+    std::optional<std::uint32_t> whole() {
+        skipBlanks();
+        std::size_t from = pos_;
+        if (from < text_.size() && text_[from] == '+')
+            ++from;
+        std::uint32_t value = 0;
+        const auto [end, error] =
+            std::from_chars(text_.data() + from, text_.data() + text_.size(), value);
+        if (error != std::errc())
+            return std::nullopt;
+        pos_ = static_cast<std::size_t>(end - text_.data());
+        return value;
+    }
+
+    /// One separator character, whatever it is (the lists use exactly one).
+    bool skipOne() {
+        if (pos_ >= text_.size())
+            return false;
+        ++pos_;
+        return true;
+    }
+
+    bool expect(char c) {
+        if (pos_ < text_.size() && text_[pos_] == c) {
+            ++pos_;
+            return true;
+        }
+        return false;
+    }
+
+  private:
+    void skipBlanks() {
+        while (pos_ < text_.size() && (text_[pos_] == ' ' || text_[pos_] == '\t'))
+            ++pos_;
+    }
+
+    std::string_view text_;
+    std::size_t pos_ = 0;
+};
+
+bool readNumbers(std::string_view line, std::size_t count, double* into) {
+    Scanner scan(line);
+    for (std::size_t i = 0; i < count; ++i) {
+        if (i > 0 && !scan.skipOne())
+            return false;
+        const auto value = scan.real();
+        if (!value)
+            return false;
+        into[i] = *value;
+    }
+    return true;
+}
+
+// "%lf,%lf,%u,%u"
+bool readVoltagesAndCounts(std::string_view line, TowerDefinition& tower) {
+    Scanner scan(line);
+    const auto nominal = scan.real();
+    if (!nominal || !scan.expect(','))
+        return false;
+    const auto peak = scan.real();
+    if (!peak || !scan.expect(','))
+        return false;
+    const auto phases = scan.whole();
+    if (!phases || !scan.expect(','))
+        return false;
+    const auto grounds = scan.whole();
+    if (!grounds)
+        return false;
+    tower.nominalVoltage = *nominal;
+    tower.phaseVoltagePeak = *peak;
+    tower.phaseConductorCount = *phases;
+    tower.groundWireCount = *grounds;
+    return true;
+}
+
+// "%u,%lf,%lf,%u,%lf,%lf"
+bool readBundles(std::string_view line, TowerDefinition& tower) {
+    Scanner scan(line);
+    const auto phaseBundle = scan.whole();
+    if (!phaseBundle || !scan.expect(','))
+        return false;
+    const auto phaseSpacing = scan.real();
+    if (!phaseSpacing || !scan.expect(','))
+        return false;
+    const auto phaseDiameter = scan.real();
+    if (!phaseDiameter || !scan.expect(','))
+        return false;
+    const auto groundBundle = scan.whole();
+    if (!groundBundle || !scan.expect(','))
+        return false;
+    const auto groundSpacing = scan.real();
+    if (!groundSpacing || !scan.expect(','))
+        return false;
+    const auto groundDiameter = scan.real();
+    if (!groundDiameter)
+        return false;
+    tower.phaseBundleSize = *phaseBundle;
+    tower.phaseBundleSpacing = *phaseSpacing;
+    tower.phaseDiameter = *phaseDiameter;
+    tower.groundBundleSize = *groundBundle;
+    tower.groundBundleSpacing = *groundSpacing;
+    tower.groundDiameter = *groundDiameter;
+    return true;
+}
+
+std::optional<TowerDefinition> towerOfGroup(const std::string* lines) {
+    const std::string& first = lines[0];
+    if (first.empty() || first[0] != '#' || (first.size() > 1 && first[1] == '#'))
+        return std::nullopt;
+    TowerDefinition tower{};
+    // "#", the series, and one more character.
+    const std::string series =
+        first.size() > 2 ? trimmed(std::string_view(first).substr(1, first.size() - 2)) : "";
+    tower.towerSeries = fromCp1250(series);
+    tower.towerType = fromCp1250(trimmed(lines[1]));
+    if (!readVoltagesAndCounts(lines[2], tower) || !readBundles(lines[3], tower))
+        return std::nullopt;
+    const std::uint64_t used =
+        std::uint64_t{tower.phaseConductorCount} + std::uint64_t{tower.groundWireCount};
+    if (used > static_cast<std::uint64_t>(kTowerPositions))
+        return std::nullopt;
+    if (!readNumbers(lines[4], used, tower.conductorX.data()) ||
+        !readNumbers(lines[5], tower.phaseConductorCount, tower.conductorY.data()))
+        return std::nullopt;
+    const TowerDefinition stored = storedForm(tower);
+    if (!isUsableTower(stored) || !keyFitsIndex(stored.towerSeries, stored.towerType))
+        return std::nullopt;
+    return stored;
+}
+
+std::string numberText(double value) {
+    char buffer[32];
+    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
+    (void)error;
+    return std::string(buffer, end);
+}
+
+} // namespace
+
+OldTowerList readOldTowerList(std::istream& in) {
+    const std::vector<std::string> lines = readTextLines(in);
+    OldTowerList list;
+    list.groupCount = lines.size() / kOldGroupLines;
+    for (std::size_t g = 0; g < list.groupCount; ++g) {
+        if (auto tower = towerOfGroup(&lines[g * kOldGroupLines]))
+            list.towers.push_back(std::move(*tower));
+    }
+    return list;
+}
+
+bool writeOldTowerList(std::ostream& out, const std::vector<TowerDefinition>& towers) {
+    for (const TowerDefinition& tower : towers) {
+        const std::uint64_t used =
+            std::uint64_t{tower.phaseConductorCount} + std::uint64_t{tower.groundWireCount};
+        std::string group =
+            "#" + toCp1250(tower.towerSeries) + "#\n" + toCp1250(tower.towerType) + "\n" +
+            numberText(tower.nominalVoltage) + "," + numberText(tower.phaseVoltagePeak) + "," +
+            std::to_string(tower.phaseConductorCount) + "," +
+            std::to_string(tower.groundWireCount) + "\n" + std::to_string(tower.phaseBundleSize) +
+            "," + numberText(tower.phaseBundleSpacing) + "," + numberText(tower.phaseDiameter) +
+            "," + std::to_string(tower.groundBundleSize) + "," +
+            numberText(tower.groundBundleSpacing) + "," + numberText(tower.groundDiameter) + "\n";
+        for (std::size_t i = 0; i < used && i < static_cast<std::size_t>(kTowerPositions); ++i)
+            group += (i > 0 ? "," : "") + numberText(tower.conductorX[i]);
+        group += "\n";
+        for (std::size_t i = 0;
+             i < tower.phaseConductorCount && i < static_cast<std::size_t>(kTowerPositions); ++i)
+            group += (i > 0 ? "," : "") + numberText(tower.conductorY[i]);
+        group += "\n\n";
+        const std::string bytes = toCrLf(group);
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    }
+    out.flush();
+    return static_cast<bool>(out);
+}
+
+} // namespace velt
