@@ -1,0 +1,144 @@
+#include "cli/BatchRun.h"
+
+#include "calc/CalculationDriver.h"
+#include "cli/BatchUi.h"
+#include "cli/ProfileCsv.h"
+#include "cli/ProfileJson.h"
+#include "cli/ProjectFile.h"
+#include "cli/TowerCommands.h"
+#include "model/FileNames.h"
+#include "results/Report.h"
+
+#include <CLI/CLI.hpp>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <memory>
+#include <sstream>
+
+namespace velt {
+namespace {
+
+struct Options {
+    std::string project;
+    std::string base;
+    std::string jsonFile;
+    std::string csvFile;
+};
+
+// Parses the options; returns an exit status when the run ends here (help or bad usage).
+std::optional<int> parseOptions(const std::vector<std::string>& args, Options& options,
+                                std::ostream& out, std::ostream& err) {
+    CLI::App app{"Computes the electric or magnetic field of a line project and writes its "
+                 "report.\n  velt-calc towers ...   maintains tower catalogues",
+                 "velt-calc"};
+    app.add_option("PROJECT", options.project, "line project file (JSON)")->required();
+    app.add_option("-o", options.base,
+                   "base name of the written files (default: the project file without its "
+                   "extension); the report is BASE.txt");
+    app.add_option("--json", options.jsonFile, "also write the field profile as JSON");
+    app.add_option("--csv", options.csvFile, "also write the profile as CSV");
+    // CLI11 takes the words last first.
+    std::vector<std::string> reversed(args.rbegin(), args.rend());
+    try {
+        app.parse(reversed);
+    } catch (const CLI::CallForHelp&) {
+        out << app.help();
+        return kExitDone;
+    } catch (const CLI::ParseError& e) {
+        err << "velt-calc: " << e.what() << "\n" << app.help();
+        return kExitRefused;
+    }
+    return std::nullopt;
+}
+
+bool readWholeFile(const std::string& path, std::string& text) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file.is_open()) {
+        return false;
+    }
+    std::ostringstream buffer;
+    buffer << file.rdbuf();
+    text = buffer.str();
+    return !file.bad();
+}
+
+// Writes one output file through `write`; a file that cannot be written is reported.
+bool writeOutput(const std::string& path, const std::function<void(std::ostream&)>& write,
+                 std::ostream& out, std::ostream& err) {
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    if (file.is_open()) {
+        write(file);
+        file.close();
+        if (!file.fail()) {
+            out << path << '\n';
+            return true;
+        }
+    }
+    err << kCannotCreateFileMessage << path << '\n';
+    return false;
+}
+
+int calculateProject(const Options& options, std::ostream& out, std::ostream& err) {
+    std::string text;
+    if (!readWholeFile(options.project, text)) {
+        err << "Nie mogę otworzyć pliku!\n" << options.project << '\n';
+        return kExitFileError;
+    }
+    // The records are large; one of each, as in the desktop program.
+    auto project = std::make_unique<LineProject>();
+    auto profile = std::make_unique<FieldProfile>();
+    auto loaded = std::make_unique<LoadedProject>();
+    const std::string folder = std::filesystem::path(options.project).parent_path().string();
+    const LoadResult load = loadProject(text, folder, *project, *loaded);
+    if (load.status != LoadStatus::Accepted) {
+        err << load.message << '\n';
+        return load.status == LoadStatus::FileError ? kExitFileError : kExitRefused;
+    }
+
+    BatchUi ui(loaded->answers, err);
+    PassContext ctx{*project, *profile, loaded->form, ui};
+    try {
+        if (calculate(ctx) != CalculationOutcome::Done) {
+            return kExitRefused;
+        }
+    } catch (const BatchAnswerRefused&) {
+        return kExitRefused;
+    }
+
+    const std::string base =
+        options.base.empty() ? replaceExtension(options.project, "") : options.base;
+    const std::string reportFile = base + ".txt";
+    if (!writeReport(reportFile, *profile,
+                     [&err](const std::string& message) { err << message << '\n'; })) {
+        return kExitFileError;
+    }
+    out << reportFile << '\n';
+    if (!options.jsonFile.empty() &&
+        !writeOutput(
+            options.jsonFile, [&](std::ostream& s) { writeProfileJson(s, *profile); }, out, err)) {
+        return kExitFileError;
+    }
+    if (!options.csvFile.empty() &&
+        !writeOutput(
+            options.csvFile, [&](std::ostream& s) { writeProfileCsv(s, *profile); }, out, err)) {
+        return kExitFileError;
+    }
+    return kExitDone;
+}
+
+} // namespace
+
+int runVeltCalc(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (!args.empty() && args.front() == "towers") {
+        return runTowerCommand(std::vector<std::string>(args.begin() + 1, args.end()), out, err);
+    }
+    Options options;
+    if (const auto status = parseOptions(args, options, out, err)) {
+        return *status;
+    }
+    return calculateProject(options, out, err);
+}
+
+} // namespace velt

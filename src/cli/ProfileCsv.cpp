@@ -1,0 +1,58 @@
+#include "cli/ProfileCsv.h"
+
+#include "model/DecimalText.h"
+#include "results/Report.h"
+
+namespace velt {
+namespace {
+
+std::string full(double value) {
+    return formatNumber("%.17g", value);
+}
+
+void writeSurface(std::ostream& out, const FieldProfile& f) {
+    if (f.resultFieldKind) {
+        out << "Emx(mT)\n" << full(f.maxSurfaceGradient) << '\n';
+        return;
+    }
+    out << "Emx(kV/cm)";
+    if (f.interferenceComputed) {
+        for (int k = 1; k <= 5; ++k) {
+            out << ",L" << k << "(dB)";
+        }
+    }
+    out << '\n' << full(f.maxSurfaceGradient);
+    if (f.interferenceComputed) {
+        for (const double level : f.interferenceLevel) {
+            out << ',' << full(level);
+        }
+    }
+    out << '\n';
+}
+
+} // namespace
+
+void writeProfileCsv(std::ostream& out, const FieldProfile& f) {
+    if (f.resultOnConductors) {
+        writeSurface(out, f);
+        return;
+    }
+    const bool vertical = f.resultLineKind;
+    const bool magnetic = f.resultFieldKind;
+    out << (vertical ? "y(m)" : "x(m)")
+        << (magnetic ? ",kx(A/m),ky(A/m),kw(A/m)\n" : ",ks(kV/m)\n");
+    const int rows = reportRowCount(f);
+    for (int i = 1; i <= rows; ++i) {
+        double position = f.resultPosition[i];
+        if (!vertical) {
+            position = (magnetic ? f.resultPositionH[i] : f.resultPosition[i]) - f.resultAxisX;
+        }
+        out << full(position);
+        if (magnetic) {
+            out << ',' << full(f.resultValueX[i]) << ',' << full(f.resultValueY[i]);
+        }
+        out << ',' << full(f.resultValue[i]) << '\n';
+    }
+}
+
+} // namespace velt

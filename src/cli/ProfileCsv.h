@@ -1,0 +1,16 @@
+#pragma once
+// The field profile as a CSV table (UTF-8).
+
+#include "model/FieldProfile.h"
+
+#include <ostream>
+
+namespace velt {
+
+/// Along a line: the position as the report prints it (x relative to the tower axis, or the
+/// height y) and the field, with the two components for the magnetic field; as many rows as
+/// the report. On the conductors: one row with the surface maximum (and the interference
+/// levels when computed).
+void writeProfileCsv(std::ostream& out, const FieldProfile& profile);
+
+} // namespace velt

@@ -1,0 +1,387 @@
+#include "cli/ProjectFile.h"
+
+#include "cli/CatalogueTower.h"
+#include "cli/TowerJson.h"
+#include "dialogs/AuxiliaryChecks.h"
+#include "dialogs/ConductorListRules.h"
+#include "model/BuiltInTowers.h"
+#include "model/DecimalText.h"
+#include "model/FileNames.h"
+
+#include <nlohmann/json.hpp>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <initializer_list>
+#include <vector>
+
+namespace velt {
+namespace {
+
+using json = nlohmann::json;
+
+const char* const kFileErrorText = "Nie mogę otworzyć pliku!\n";
+
+// Ends loading with a status and message.
+struct Stop {
+    LoadStatus status;
+    std::string message;
+};
+
+[[noreturn]] void malformed(const std::string& key, const std::string& what) {
+    throw Stop{LoadStatus::Refused, "Project key \"" + key + "\": " + what};
+}
+
+[[noreturn]] void refuse(const std::string& message) {
+    throw Stop{LoadStatus::Refused, message};
+}
+
+void checkKeys(const json& object, const std::string& context,
+               std::initializer_list<const char*> known) {
+    for (const auto& item : object.items()) {
+        bool found = false;
+        for (const char* key : known) {
+            found = found || item.key() == key;
+        }
+        if (!found) {
+            malformed(context + item.key(), "unknown key");
+        }
+    }
+}
+
+const json* find(const json& object, const char* key) {
+    const auto it = object.find(key);
+    return it == object.end() ? nullptr : &*it;
+}
+
+double numberOf(const json& value, const std::string& key) {
+    if (!value.is_number()) {
+        malformed(key, "a number is expected");
+    }
+    return value.get<double>();
+}
+
+// A number key becomes the text of its dialog field; a missing one keeps the field's text.
+void numberField(const json& object, const char* key, const std::string& context,
+                 std::string& field) {
+    if (const json* value = find(object, key)) {
+        field = numberText(numberOf(*value, context + key));
+    }
+}
+
+const json& objectOf(const json& value, const std::string& key) {
+    if (!value.is_object()) {
+        malformed(key, "an object is expected");
+    }
+    return value;
+}
+
+// Index of `value` among `options`; the key's default when missing.
+int choiceOf(const json& object, const char* key, std::initializer_list<const char*> options,
+             int missing) {
+    const json* value = find(object, key);
+    if (value == nullptr) {
+        return missing;
+    }
+    int index = 0;
+    std::string list;
+    for (const char* option : options) {
+        if (value->is_string() && value->get<std::string>() == option) {
+            return index;
+        }
+        list += (index == 0 ? "\"" : " or \"") + std::string(option) + "\"";
+        ++index;
+    }
+    malformed(key, list + " is expected");
+}
+
+std::string folderPath(const std::string& folder, const std::string& name) {
+    const std::filesystem::path path(name);
+    if (folder.empty() || path.is_absolute()) {
+        return name;
+    }
+    return (std::filesystem::path(folder) / path).string();
+}
+
+struct ChosenTower {
+    TowerDefinition tower;
+    int listIndex = kBuiltInTowerCount; ///< an entry after the built-in ones
+};
+
+ChosenTower catalogueTower(const json& spec, const std::string& folder) {
+    checkKeys(spec, "tower.", {"catalogue", "key"});
+    const json* catalogue = find(spec, "catalogue");
+    const json* key = find(spec, "key");
+    if (catalogue == nullptr || !catalogue->is_string()) {
+        malformed("tower.catalogue", "the catalogue file name is expected");
+    }
+    if (key == nullptr || !key->is_string()) {
+        malformed("tower.key", "the tower's \"series <-> type\" key is expected");
+    }
+    const std::string path = folderPath(folder, catalogue->get<std::string>());
+    const std::string dataFile = replaceExtension(path, ".VELT_data");
+    if (!std::ifstream(dataFile, std::ios::binary).is_open()) {
+        throw Stop{LoadStatus::FileError, kFileErrorText + dataFile};
+    }
+    std::string message;
+    auto tower = readCatalogueTower(path, key->get<std::string>(), message);
+    if (!tower) {
+        refuse(message);
+    }
+    return {std::move(*tower), kBuiltInTowerCount};
+}
+
+ChosenTower towerOf(const json& project, const std::string& folder) {
+    const json* spec = find(project, "tower");
+    if (spec == nullptr) {
+        // Nothing chosen in the tower list: the OK chain says so.
+        return {TowerDefinition{}, -1};
+    }
+    if (spec->is_string()) {
+        const TowerDefinition* builtIn = builtInTowerBySeries(spec->get<std::string>());
+        if (builtIn == nullptr) {
+            malformed("tower", "\"S12\", \"H52\", \"Z52\" or a tower object is expected");
+        }
+        return {*builtIn, static_cast<int>(builtIn - builtInTowers().data())};
+    }
+    if (!spec->is_object()) {
+        malformed("tower", "a series name or a tower object is expected");
+    }
+    if (spec->contains("catalogue")) {
+        return catalogueTower(*spec, folder);
+    }
+    std::string message;
+    auto tower = towerFromJson(*spec, message);
+    if (!tower) {
+        refuse(message);
+    }
+    return {std::move(*tower), kBuiltInTowerCount};
+}
+
+// Everything the project file says besides the tower, checked for form before any dialog
+// check runs.
+struct ProjectInput {
+    bool building = false;
+    bool shieldWires = false;
+    std::vector<ConductorRow> shieldRows;
+    bool interference = false;
+    bool currents = false;
+};
+
+void readLine(const json& project, LineDataForm& form) {
+    const json* line = find(project, "line");
+    if (line == nullptr) {
+        return;
+    }
+    objectOf(*line, "line");
+    checkKeys(*line, "line.", {"kind", "y", "x"});
+    form.lineChoice = choiceOf(*line, "kind", {"horizontal", "vertical"}, 0);
+    numberField(*line, "y", "line.", form.lineHeight);
+    numberField(*line, "x", "line.", form.lineDistance);
+}
+
+void readBuilding(const json& project, LineDataForm& form, ProjectInput& input) {
+    const json* building = find(project, "building");
+    if (building == nullptr) {
+        return;
+    }
+    objectOf(*building, "building");
+    checkKeys(*building, "building.", {"frontX", "frontY", "roofX", "roofY"});
+    input.building = true;
+    // A coordinate left out is an empty field, which the building check refuses.
+    form.building = {"", "", "", ""};
+    numberField(*building, "frontX", "building.", form.building.frontX);
+    numberField(*building, "frontY", "building.", form.building.frontY);
+    numberField(*building, "roofX", "building.", form.building.roofX);
+    numberField(*building, "roofY", "building.", form.building.roofY);
+}
+
+void readShieldWires(const json& project, LineDataForm& form, ProjectInput& input) {
+    const json* shield = find(project, "shieldWires");
+    if (shield == nullptr) {
+        return;
+    }
+    objectOf(*shield, "shieldWires");
+    checkKeys(*shield, "shieldWires.", {"diameter", "positions"});
+    input.shieldWires = true;
+    numberField(*shield, "diameter", "shieldWires.", form.shieldWires.diameter);
+    if (const json* positions = find(*shield, "positions")) {
+        if (!positions->is_array()) {
+            malformed("shieldWires.positions", "a list of [x, height] pairs is expected");
+        }
+        for (const json& pair : *positions) {
+            if (!pair.is_array() || pair.size() != 2) {
+                malformed("shieldWires.positions", "a list of [x, height] pairs is expected");
+            }
+            input.shieldRows.push_back({numberText(numberOf(pair[0], "shieldWires.positions")),
+                                        numberText(numberOf(pair[1], "shieldWires.positions"))});
+        }
+    }
+}
+
+void readInterference(const json& project, LineDataForm& form, ProjectInput& input) {
+    const json* interference = find(project, "interference");
+    if (interference == nullptr) {
+        return;
+    }
+    objectOf(*interference, "interference");
+    checkKeys(*interference, "interference.", {"distance", "frequencyMHz"});
+    // The check box is enabled for the electric field on the conductors only.
+    if (form.magnetic() || !form.onConductors()) {
+        malformed("interference", "used only with \"field\": \"electric\" and \"mode\": "
+                                  "\"conductors\"");
+    }
+    input.interference = true;
+    numberField(*interference, "distance", "interference.", form.interference.distance);
+    numberField(*interference, "frequencyMHz", "interference.", form.interference.frequency);
+}
+
+void readCurrents(const json& project, LineDataForm& form, ProjectInput& input) {
+    const json* currents = find(project, "currents");
+    if (currents == nullptr) {
+        return;
+    }
+    if (!currents->is_array() || currents->empty() || currents->size() > 2) {
+        malformed("currents", "a list of one or two currents [A] is expected");
+    }
+    input.currents = true;
+    form.currents.firstCircuit = numberText(numberOf((*currents)[0], "currents"));
+    if (currents->size() == 2) {
+        form.currents.secondCircuit = numberText(numberOf((*currents)[1], "currents"));
+    }
+}
+
+void readAnswers(const json& project, CalculationAnswers& answers) {
+    if (const json* range = find(project, "range")) {
+        answers.range = numberOf(*range, "range");
+    }
+    if (const json* drawRange = find(project, "drawRange")) {
+        answers.drawRange = numberOf(*drawRange, "drawRange");
+    }
+    if (const json* comment = find(project, "comment")) {
+        if (!comment->is_string()) {
+            malformed("comment", "a text is expected");
+        }
+        answers.comment = comment->get<std::string>();
+    }
+}
+
+ProjectInput readInput(const json& project, LoadedProject& loaded) {
+    checkKeys(project, "",
+              {"tower", "workingHeight", "groundWireHeight", "field", "mode", "line", "towerShift",
+               "phaseOrder", "currents", "building", "shieldWires", "interference", "range",
+               "drawRange", "comment"});
+    LineDataForm& form = loaded.form;
+    ProjectInput input;
+    numberField(project, "workingHeight", "", form.workingHeight);
+    numberField(project, "groundWireHeight", "", form.groundHeight);
+    form.fieldChoice = choiceOf(project, "field", {"electric", "magnetic"}, 0);
+    form.modeChoice = choiceOf(project, "mode", {"conductors", "line"}, 1);
+    readLine(project, form);
+    numberField(project, "towerShift", "", form.towerShift);
+    form.phaseOrderChoice = choiceOf(project, "phaseOrder", {"RST-RST", "RST-TRS"}, 0);
+    readCurrents(project, form, input);
+    readBuilding(project, form, input);
+    readShieldWires(project, form, input);
+    readInterference(project, form, input);
+    readAnswers(project, loaded.answers);
+    return input;
+}
+
+void check(const std::optional<std::string>& refusal) {
+    if (refusal) {
+        refuse(*refusal);
+    }
+}
+
+// A check box clicked, its dialog answered "&Tak"; the box's final state.
+bool checkBoxAccepted(const CheckBoxStep& clicked, const std::function<CheckBoxStep()>& answer) {
+    check(clicked.message);
+    if (!clicked.showDialog) {
+        return clicked.checked;
+    }
+    const CheckBoxStep answered = answer();
+    check(answered.message);
+    return answered.checked;
+}
+
+void applyShieldWires(LineProject& project, LineDataForm& form, const ProjectInput& input) {
+    form.shieldWiresChecked = checkBoxAccepted(shieldWiresClicked(project, true), [&] {
+        ConductorListLock lock;
+        for (const ConductorRow& row : input.shieldRows) {
+            if (addConductorRow(form.shieldWires.rows, lock, ConductorEditor::ShieldWires, row)
+                    .duplicatePairs > 0) {
+                refuse(kDuplicateRowsMessage);
+            }
+        }
+        check(acceptShieldWires(project, form.shieldWires));
+        return shieldWiresAnswered(project, DialogAnswer::Yes, form.shieldWires.rows.size());
+    });
+}
+
+// The line-data dialog as a user would fill it: tower, heights, check boxes, shift, phase
+// order and currents, then OK and the acceptance of the line data.
+void applyInput(LineProject& project, LoadedProject& loaded, const ChosenTower& chosen,
+                const ProjectInput& input) {
+    LineDataForm& form = loaded.form;
+    const bool selected = chosen.listIndex >= 0;
+    const std::uint32_t phases = chosen.tower.phaseConductorCount;
+    if (selected) {
+        chooseTower(project, loaded.choice, chosen.tower, chosen.listIndex);
+        form.currents.secondCircuitEnabled = phases == 6;
+        runHeightCheck(project, loaded.choice, loaded.indicator, form.workingHeight,
+                       form.groundHeight);
+    }
+    if (input.building) {
+        form.buildingChecked = checkBoxAccepted(buildingClicked(project, true), [&] {
+            return buildingAnswered(project, DialogAnswer::Yes, form.building);
+        });
+    }
+    if (input.shieldWires) {
+        applyShieldWires(project, form, input);
+    }
+    if (input.interference) {
+        form.interferenceChecked = checkBoxAccepted(interferenceClicked(project, true), [&] {
+            return interferenceAnswered(DialogAnswer::Yes, form.interference);
+        });
+    }
+    check(acceptTowerShift(project, form.towerShift));
+    project.towerShifted = towerShiftedByText(form.towerShift);
+    // "Zmiana faz!" is enabled for a two-circuit tower only.
+    project.phaseOrderSwapped = phases == 6 && form.phaseOrderChoice == 1;
+    if (input.currents && (form.magnetic() || phases >= 4)) {
+        check(checkPhaseCurrents(form.currents));
+    }
+    check(checkLineData(project, loaded.choice, loaded.indicator, form, selected));
+    check(acceptLineData(project, form));
+}
+
+} // namespace
+
+std::string numberText(double value) {
+    return formatNumber("%.17g", value);
+}
+
+LoadResult loadProject(const std::string& jsonText, const std::string& folder, LineProject& project,
+                       LoadedProject& loaded) {
+    try {
+        json document;
+        try {
+            document = json::parse(jsonText);
+        } catch (const json::parse_error& e) {
+            return {LoadStatus::Refused, std::string("The project file is not JSON: ") + e.what()};
+        }
+        if (!document.is_object()) {
+            return {LoadStatus::Refused, "The project file must hold one JSON object"};
+        }
+        const ProjectInput input = readInput(document, loaded);
+        const ChosenTower chosen = towerOf(document, folder);
+        applyInput(project, loaded, chosen, input);
+        return {LoadStatus::Accepted, {}};
+    } catch (const Stop& stop) {
+        return {stop.status, stop.message};
+    }
+}
+
+} // namespace velt

@@ -1,0 +1,12 @@
+// velt-calc: the batch front end of VELT.
+
+#include "cli/BatchRun.h"
+
+#include <iostream>
+#include <string>
+#include <vector>
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    return velt::runVeltCalc(args, std::cout, std::cerr);
+}
