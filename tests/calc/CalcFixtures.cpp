@@ -1,0 +1,79 @@
+#include "CalcFixtures.h"
+
+#include "model/BuiltInTowers.h"
+#include "model/ModelAssembly.h"
+#include "model/TowerChoice.h"
+
+#include <stdexcept>
+
+namespace velt::testing {
+
+void ScriptedUi::setStatus(int panel, const std::string& text) {
+    (panel == 0 ? progress : status).push_back(text);
+}
+
+std::string ScriptedUi::askDrawingRange(const std::string& proposed) {
+    const std::size_t n = static_cast<std::size_t>(drawingRangeQuestions++);
+    return n < drawingRangeAnswers.size() ? drawingRangeAnswers[n] : proposed;
+}
+
+namespace {
+
+void accept(Bench& b, const TowerDefinition& tower, int index, const std::string& hw,
+            const std::string& hg) {
+    TowerChoiceState state;
+    chooseTower(*b.project, state, tower, index);
+    checkHeights(*b.project, state, hw, hg);
+    if (assembleLineModel(*b.project, b.form)) {
+        throw std::runtime_error("the configuration does not fit the model");
+    }
+}
+
+} // namespace
+
+void setUpBuiltIn(Bench& b, int index, const std::string& hw, const std::string& hg) {
+    accept(b, builtInTowers()[index], index, hw, hg);
+}
+
+void setUpLargest(Bench& b) {
+    TowerDefinition tower = builtInTowers()[2];
+    tower.phaseBundleSize = 4;
+    b.form.shieldWiresChecked = true;
+    for (int k = 0; k < 13; ++k) {
+        b.form.shieldWires.rows.push_back({std::to_string(-24 + 4 * k), "9"});
+    }
+    b.project->shieldWireRadius = 0.01;
+    b.project->shieldBundleSpacing = 1.0;
+    b.project->shieldBundleSize = 1;
+    b.project->buildingOn = true;
+    b.form.building = {"30", "9", "38", "12"};
+    accept(b, tower, 3, "14", "45");
+}
+
+void prepareFullWidth(Bench& b, double range, double y) {
+    LineProject& p = *b.project;
+    for (double& x : p.conductorX) {
+        x += range / 2;
+    }
+    p.halfRange = range / 2;
+    p.calcRange = range;
+    p.profileLength = range;
+    p.calcStep = 0.005 * range;
+    p.pointY = y;
+    p.firstPassRunning = true;
+}
+
+void setUpSingleConductor(Bench& b, double r, double h, double peak) {
+    LineProject& p = *b.project;
+    p.phaseConductorCount = 1;
+    p.phaseBundleSize = 1;
+    p.phaseRadius = r;
+    p.phaseBundleSpacing = 1.0;
+    p.conductorCount = 1;
+    p.circuitMode = 1;
+    p.conductorX[1] = 0.0;
+    p.conductorY[1] = h;
+    p.phaseVoltagePeak = peak;
+}
+
+} // namespace velt::testing
