@@ -323,6 +323,41 @@ TEST_F(Cli, JsonHoldsTheWholeProfileAtFullPrecision) {
     EXPECT_NE(o.report.find(toCp1250("Komentarz: Zażółć gęślą jaźń\r\n")), std::string::npos);
 }
 
+// A tower from a catalogue, named relative to the project file, computes as the built-in
+// tower with the same data.
+TEST_F(Cli, CatalogueTower) {
+    json tower = {{"series", "S12k"},
+                  {"type", "P"},
+                  {"nominalVoltage", 110.0},
+                  {"phaseVoltagePeak", 100.429},
+                  {"phaseDiameter", 0.016},
+                  {"groundDiameter", 0.013},
+                  {"phaseBundleSize", 1},
+                  {"phaseBundleSpacing", 1.0},
+                  {"groundBundleSize", 1},
+                  {"groundBundleSpacing", 1.0},
+                  {"phase", {{-2.6, 0.0}, {3.4, 0.0}, {2.6, 3.2}}},
+                  {"groundX", {0.0}}};
+    const fs::path towerFile = write("wieza.json", tower);
+    ASSERT_EQ(run({"towers", "add", (dir / "wieze").string(), towerFile.string()}).status, 0);
+
+    const Output builtIn = compute(base("S12"));
+    ASSERT_EQ(builtIn.run.status, 0) << builtIn.run.err;
+    json project = base("S12");
+    project["tower"] = {{"catalogue", "wieze.VELT_data"}, {"key", "S12k <-> P"}};
+    const Output fromCatalogue = compute(project);
+    ASSERT_EQ(fromCatalogue.run.status, 0) << fromCatalogue.run.err;
+    EXPECT_EQ(fromCatalogue.profile["resultValue"], builtIn.profile["resultValue"]);
+    const std::string table = "------------------------------";
+    EXPECT_EQ(fromCatalogue.report.substr(fromCatalogue.report.find(table)),
+              builtIn.report.substr(builtIn.report.find(table)));
+
+    project["tower"]["key"] = "S12k <-> PS";
+    const CliRun r = run({write("projekt.json", project).string()});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err, "");
+}
+
 struct Refusal {
     const char* what;
     json change; ///< merged into a valid S12 project; null values remove the key
