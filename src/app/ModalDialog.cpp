@@ -1,0 +1,30 @@
+// The common ground of the program's modal dialogs.
+
+#include "app/ModalDialog.h"
+
+#include <QAbstractButton>
+#include <QKeyEvent>
+
+namespace velt {
+
+ModalDialog::ModalDialog(QWidget* parent) : QDialog(parent) {
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+}
+
+void ModalDialog::closeWith(QAbstractButton* button, int result) {
+    connect(button, &QAbstractButton::clicked, this, [this, result] { done(result); });
+}
+
+void ModalDialog::reject() {
+    done(mrCancel);
+}
+
+void ModalDialog::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        done(escapeResult_);
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+} // namespace velt

@@ -1,0 +1,41 @@
+#pragma once
+// The common ground of the program's modal dialogs: the answers their buttons give.
+
+#include <QDialog>
+
+class QAbstractButton;
+class QKeyEvent;
+
+namespace velt {
+
+/// The answers a dialog closes with (the values the rest of the program compares).
+enum ModalResult : int {
+    mrNone = 0, ///< still open: a check refused the input
+    mrOk = 1,
+    mrCancel = 2,
+    mrYes = 6,
+    mrNo = 7,
+    mrNoToAll = 9,
+};
+
+class ModalDialog : public QDialog {
+    Q_OBJECT
+
+  public:
+    explicit ModalDialog(QWidget* parent = nullptr);
+
+  protected:
+    /// A click on `button` closes the dialog with `result`.
+    void closeWith(QAbstractButton* button, int result);
+    /// The answer of the Escape key (Cancel unless set).
+    void setEscapeResult(int result) { escapeResult_ = result; }
+
+    /// The window's close button counts as "Anuluj".
+    void reject() override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    int escapeResult_ = mrCancel;
+};
+
+} // namespace velt

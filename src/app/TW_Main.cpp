@@ -1,0 +1,327 @@
+// The main window.
+
+#include "app/TW_Main.h"
+
+#include "app/HelpViewer.h"
+#include "app/LayoutTable.h"
+#include "app/ModalDialog.h"
+#include "app/Prompter.h"
+#include "app/TW_About.h"
+#include "app/TW_EndAsk.h"
+#include "app/TW_Splash.h"
+#include "app/ToolbarGlyphs.h"
+#include "app/VeltApplication.h"
+#include "dialogs/TW_LoadS.h"
+#include "dialogs/TW_Save.h"
+#include "editor/TW_New.h"
+#include "model/ModelAssembly.h"
+#include "ui_TW_Main.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTimer>
+
+namespace velt {
+
+namespace {
+
+struct ToolButtonText {
+    const char* button;
+    const char* status;
+};
+
+// What each toolbar button puts into the second status panel when it gets the focus.
+const ToolButtonText kToolButtonTexts[] = {
+    {"BitBtn4", "Utworzenie nowego słupa..."},
+    {"BitBtn3", "Wczytanie danych nowego słupa z pliku definicji..."},
+    {"BitBtn5", "Zapisanie wyników (danych oraz wykresów)..."},
+    {"BitBtn11", "Drukowanie wyników (wykres lub rozkład pola)..."},
+    {"BitBtn1", "Wykonanie obliczeń dla podanych parametrów linii energetycznej..."},
+    {"BitBtn10", "Wczytuje i wyświetla plik pomocy..."},
+    {"BitBtn2", "Wyjście z programu..."},
+};
+
+} // namespace
+
+TW_Main::TW_Main(VeltApplication& app) : app_(app), ui(std::make_unique<Ui::TW_Main>()) {
+    ui->setupUi(this);
+
+    // The program state starts empty.
+    LineProject& project = app_.project();
+    project.buildingOn = false;
+    project.shieldWiresOn = false;
+    project.towerChosen = false;
+    project.lineDataAccepted = false;
+    project.closingAll = false;
+    project.variantCounter = 0;
+
+    for (int i = 0; i < 2; ++i) {
+        panels_[i] = new QLabel(this);
+        panels_[i]->setObjectName(QStringLiteral("Panel%1").arg(i));
+        panels_[i]->setAlignment(Qt::AlignCenter);
+        panels_[i]->setMinimumWidth(50);
+        panels_[i]->setFrameShape(QFrame::Panel);
+        panels_[i]->setFrameShadow(QFrame::Sunken);
+    }
+    ui->StatusBar1->addWidget(panels_[0]);
+    ui->StatusBar1->addWidget(panels_[1], 1);
+    ui->StatusBar1->setSizeGripEnabled(false);
+
+    // A separator line between the results and the end of the program.
+    QAction* separator = ui->Plik1->insertSeparator(ui->Zakoczprogram1);
+    separator->setObjectName(QStringLiteral("N1"));
+    separator->setText(QStringLiteral("---------------------"));
+
+    setUpToolBar();
+
+    connect(ui->Drukuj1, &QAction::triggered, this, &TW_Main::Drukuj1Click);
+    connect(ui->Drukujwyniki1, &QAction::triggered, this, &TW_Main::Drukujwyniki1Click);
+    connect(ui->Zakoczprogram1, &QAction::triggered, this, &TW_Main::BitBtn2Click);
+    connect(ui->Wczytajsup1, &QAction::triggered, this, &TW_Main::BitBtn3Click);
+    connect(ui->Nowysup1, &QAction::triggered, this, &TW_Main::BitBtn4Click);
+    connect(ui->Zapiszsup1, &QAction::triggered, this, &TW_Main::Zapiszsup1Click);
+    connect(ui->Wykonaj1, &QAction::triggered, this, &TW_Main::Oblicz);
+    connect(ui->Kaskada1, &QAction::triggered, this, &TW_Main::Kaskada1Click);
+    connect(ui->Poziomo1, &QAction::triggered, this, &TW_Main::Poziomo1Click);
+    connect(ui->Pionowo1, &QAction::triggered, this, &TW_Main::Pionowo1Click);
+    connect(ui->Pomoc2, &QAction::triggered, this, &TW_Main::BitBtn10Click);
+    connect(ui->Informacjeoprogramie1, &QAction::triggered, this,
+            &TW_Main::Informacjeoprogramie1Click);
+}
+
+TW_Main::~TW_Main() = default;
+
+void TW_Main::setUpToolBar() {
+    const std::pair<QToolButton*, void (TW_Main::*)()> commands[] = {
+        {ui->BitBtn4, &TW_Main::BitBtn4Click}, {ui->BitBtn3, &TW_Main::BitBtn3Click},
+        {ui->BitBtn5, &TW_Main::Drukuj1Click}, {ui->BitBtn11, &TW_Main::Drukujwyniki1Click},
+        {ui->BitBtn1, &TW_Main::Oblicz},       {ui->BitBtn10, &TW_Main::BitBtn10Click},
+        {ui->BitBtn2, &TW_Main::BitBtn2Click},
+    };
+    for (const auto& [button, command] : commands) {
+        button->setIcon(toolbarGlyph(button->objectName()));
+        button->setIconSize(QSize(18, 18));
+        button->installEventFilter(this);
+        connect(button, &QToolButton::clicked, this, command);
+    }
+}
+
+QMdiArea& TW_Main::mdiArea() {
+    return *ui->MdiArea1;
+}
+
+QMenu& TW_Main::chartMenu() {
+    return *ui->Wykres1;
+}
+
+void TW_Main::setStatusText(int panel, const QString& text) {
+    if (panel == 0 || panel == 1) {
+        panels_[panel]->setText(text);
+    }
+}
+
+QString TW_Main::statusText(int panel) const {
+    return panel == 0 || panel == 1 ? panels_[panel]->text() : QString();
+}
+
+bool TW_Main::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn) {
+        for (const auto& entry : kToolButtonTexts) {
+            if (watched->objectName() == QLatin1String(entry.button)) {
+                setStatusText(1, QString::fromUtf8(entry.status));
+            }
+        }
+    } else if (event->type() == QEvent::FocusOut) {
+        ClearBar();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TW_Main::ClearBar() {
+    setStatusText(1, QString());
+}
+
+void TW_Main::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!shown_) {
+        shown_ = true;
+        // The splash is modal; it waits until the frame is on the screen.
+        QTimer::singleShot(0, this, &TW_Main::FormShow);
+    }
+}
+
+void TW_Main::FormShow() {
+    const int dpi = logicalDpiX();
+    if (dpi != kLayoutDpi) {
+        applyLayout(dpi);
+    }
+    app_.prompter().exec(app_.splash());
+}
+
+void TW_Main::applyLayout(int dpi) {
+    if (dpi == kLayoutDpi) {
+        return;
+    }
+    const auto& sizes = formSizes();
+    const auto& forms = app_.forms();
+    for (std::size_t i = 0; i < sizes.size() && i < forms.size(); ++i) {
+        forms[i]->resize(ScaleDim(sizes[i].width, dpi), ScaleDim(sizes[i].height, dpi));
+    }
+    ui->StatusBar1->setFixedHeight(ScaleDim(kStatusBarBox.height, dpi));
+}
+
+void TW_Main::BitBtn4Click() {
+    app_.prompter().exec(app_.towerEditor());
+}
+
+void TW_Main::BitBtn3Click() {
+    LineProject& project = app_.project();
+    if (app_.prompter().exec(app_.loadS()) != mrYes) {
+        project.lineDataAccepted = false;
+        return;
+    }
+    if (const auto refusal = assembleLineModel(project, app_.collectLineData())) {
+        app_.prompter().showMessage(QString::fromStdString(*refusal));
+        project.lineDataAccepted = false;
+        return;
+    }
+    project.lineDataAccepted = true;
+}
+
+void TW_Main::Drukuj1Click() {
+    saveVariant(nullptr);
+}
+
+void TW_Main::saveVariant(QMdiSubWindow* window) {
+    if (app_.project().calculationDone < 1) {
+        app_.prompter().showMessage(QStringLiteral("Nie wykonano obliczeń!"));
+        return;
+    }
+    QMdiSubWindow* target = window != nullptr ? window : ui->MdiArea1->activeSubWindow();
+    if (target == nullptr) {
+        app_.prompter().showMessage(QStringLiteral("Nie wybrano wariantu!"));
+        return;
+    }
+    target->showMaximized();
+}
+
+void TW_Main::Drukujwyniki1Click() {
+    if (app_.project().calculationDone < 1) {
+        app_.prompter().showMessage(QStringLiteral("Nie wykonano obliczeń!"));
+        return;
+    }
+    if (ui->MdiArea1->activeSubWindow() == nullptr) {
+        app_.prompter().showMessage(QStringLiteral("Nie wybrano wariantu do druku!"));
+    }
+}
+
+void TW_Main::Oblicz() {}
+
+void TW_Main::BitBtn10Click() {
+    app_.help().winHelp(QStringLiteral("VELT2009"), HelpViewer::kHelpTopics, 0);
+}
+
+void TW_Main::BitBtn2Click() {
+    close();
+}
+
+void TW_Main::Zapiszsup1Click() {}
+
+void TW_Main::Kaskada1Click() {
+    ui->MdiArea1->cascadeSubWindows();
+}
+
+void TW_Main::Poziomo1Click() {
+    tileChildren(Qt::Horizontal);
+}
+
+void TW_Main::Pionowo1Click() {
+    tileChildren(Qt::Vertical);
+}
+
+void TW_Main::tileChildren(Qt::Orientation orientation) {
+    QList<QMdiSubWindow*> windows;
+    for (QMdiSubWindow* window : ui->MdiArea1->subWindowList()) {
+        if (!window->isMinimized() && !window->isHidden()) {
+            windows.append(window);
+        }
+    }
+    if (windows.isEmpty()) {
+        return;
+    }
+    const QRect area = ui->MdiArea1->viewport()->rect();
+    const int n = static_cast<int>(windows.size());
+    for (int i = 0; i < n; ++i) {
+        windows[i]->showNormal();
+        // Horizontal tiles are full-width bands one above the other; vertical ones stand
+        // side by side.
+        if (orientation == Qt::Horizontal) {
+            const int top = area.height() * i / n;
+            const int bottom = area.height() * (i + 1) / n;
+            windows[i]->setGeometry(0, top, area.width(), bottom - top);
+        } else {
+            const int left = area.width() * i / n;
+            const int right = area.width() * (i + 1) / n;
+            windows[i]->setGeometry(left, 0, right - left, area.height());
+        }
+    }
+}
+
+void TW_Main::Informacjeoprogramie1Click() {
+    app_.about().show();
+    app_.about().raise();
+}
+
+bool TW_Main::FormCloseQuery() {
+    if (app_.project().calculationDone == 0 || ui->MdiArea1->subWindowList().isEmpty()) {
+        return true;
+    }
+    const int answer = app_.prompter().exec(app_.endAsk());
+    if (answer == mrNo) {
+        return true;
+    }
+    if (answer != mrYes) {
+        return false;
+    }
+    const QList<QMdiSubWindow*> windows = ui->MdiArea1->subWindowList();
+    for (auto it = windows.crbegin(); it != windows.crend(); ++it) {
+        QMdiSubWindow* window = *it;
+        window->showMaximized();
+        window->update();
+        switch (app_.prompter().exec(app_.save())) {
+        case mrYes:
+            saveVariant(window);
+            break;
+        case mrNo:
+            break;
+        case mrNoToAll:
+            return true;
+        default:
+            return false;
+        }
+    }
+    return true;
+}
+
+void TW_Main::FormClose() {
+    app_.project().closingAll = true;
+    const QList<QMdiSubWindow*> windows = ui->MdiArea1->subWindowList();
+    for (auto it = windows.crbegin(); it != windows.crend(); ++it) {
+        (*it)->close();
+    }
+    app_.about().close();
+    app_.help().close();
+}
+
+void TW_Main::closeEvent(QCloseEvent* event) {
+    if (!FormCloseQuery()) {
+        event->ignore();
+        return;
+    }
+    FormClose();
+    event->accept();
+}
+
+} // namespace velt

@@ -1,0 +1,75 @@
+#pragma once
+// The main window: the frame of the result windows, with the menu, the toolbar and the
+// two-panel status bar.
+
+#include <QMainWindow>
+
+#include <memory>
+
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+
+namespace Ui {
+class TW_Main;
+}
+
+namespace velt {
+
+class VeltApplication;
+
+class TW_Main : public QMainWindow {
+    Q_OBJECT
+
+  public:
+    explicit TW_Main(VeltApplication& app);
+    ~TW_Main() override;
+
+    QMdiArea& mdiArea();
+    /// The "Wykres" menu: one entry per variant window.
+    QMenu& chartMenu();
+
+    /// Panel 0 shows the progress of a calculation, panel 1 the messages.
+    void setStatusText(int panel, const QString& text);
+    QString statusText(int panel) const;
+
+    /// The layout table at `dpi`: form sizes and the status bar (nothing at 120 dpi).
+    void applyLayout(int dpi);
+
+  public slots:
+    void FormShow();
+    void BitBtn4Click();       ///< new tower
+    void BitBtn3Click();       ///< line data
+    void Drukuj1Click();       ///< save a variant
+    void Drukujwyniki1Click(); ///< print a variant
+    void Oblicz();
+    void BitBtn10Click(); ///< help
+    void BitBtn2Click();  ///< end the program
+    void Zapiszsup1Click();
+    void Kaskada1Click();
+    void Poziomo1Click();
+    void Pionowo1Click();
+    void Informacjeoprogramie1Click();
+    void ClearBar();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    /// Whether the program may end now; asks about saving when there are results.
+    bool FormCloseQuery();
+    void FormClose();
+    void saveVariant(QMdiSubWindow* window);
+    void tileChildren(Qt::Orientation orientation);
+    void setUpToolBar();
+
+    VeltApplication& app_;
+    std::unique_ptr<Ui::TW_Main> ui;
+    QLabel* panels_[2] = {};
+    bool shown_ = false;
+};
+
+} // namespace velt

@@ -1,0 +1,36 @@
+#pragma once
+// The largest phase currents of the first and the second circuit.
+
+#include "app/ModalDialog.h"
+#include "dialogs/LineDataForm.h"
+
+#include <memory>
+
+namespace Ui {
+class TW_PFaz;
+}
+
+namespace velt {
+
+class Prompter;
+
+class TW_PFaz : public ModalDialog {
+    Q_OBJECT
+
+  public:
+    explicit TW_PFaz(Prompter& prompter, QWidget* parent = nullptr);
+    ~TW_PFaz() override;
+
+    PhaseCurrentForm form() const;
+    /// "Drugi tor" is enabled only for towers with two circuits.
+    void setSecondCircuitEnabled(bool enabled);
+
+  public slots:
+    void BitBtn1Click();
+
+  private:
+    std::unique_ptr<Ui::TW_PFaz> ui;
+    Prompter& prompter_;
+};
+
+} // namespace velt

@@ -1,0 +1,28 @@
+// The radio-interference parameters.
+
+#include "dialogs/TW_Zakl.h"
+
+#include "ui_TW_Zakl.h"
+
+namespace velt {
+
+TW_Zakl::TW_Zakl(QWidget* parent) : ModalDialog(parent), ui(std::make_unique<Ui::TW_Zakl>()) {
+    ui->setupUi(this);
+    closeWith(ui->BitBtn1, mrYes);
+    closeWith(ui->BitBtn2, mrNo);
+    closeWith(ui->BitBtn3, mrCancel);
+}
+
+TW_Zakl::~TW_Zakl() = default;
+
+InterferenceForm TW_Zakl::form() const {
+    return {ui->Edit1->text().toStdString(), ui->Edit2->text().toStdString()};
+}
+
+void TW_Zakl::resetFields() {
+    const InterferenceForm defaults;
+    ui->Edit1->setText(QString::fromStdString(defaults.distance));
+    ui->Edit2->setText(QString::fromStdString(defaults.frequency));
+}
+
+} // namespace velt

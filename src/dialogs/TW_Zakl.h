@@ -1,0 +1,30 @@
+#pragma once
+// The radio-interference parameters: the observation point's distance and the frequency.
+
+#include "app/ModalDialog.h"
+#include "dialogs/LineDataForm.h"
+
+#include <memory>
+
+namespace Ui {
+class TW_Zakl;
+}
+
+namespace velt {
+
+class TW_Zakl : public ModalDialog {
+    Q_OBJECT
+
+  public:
+    explicit TW_Zakl(QWidget* parent = nullptr);
+    ~TW_Zakl() override;
+
+    InterferenceForm form() const;
+    /// Puts both fields back to "0.00" (the interference choice was cancelled).
+    void resetFields();
+
+  private:
+    std::unique_ptr<Ui::TW_Zakl> ui;
+};
+
+} // namespace velt
