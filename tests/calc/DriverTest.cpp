@@ -180,6 +180,24 @@ TEST_F(Driver, TwoPassesChooseTheSideOfTheMaximum) {
     }
 }
 
+// One conductor with its ground wire above it: the profile peaks under the conductor. At
+// x = -0.5 that is point 100 of the 201, the middle index itself, which takes the right half.
+TEST_F(Driver, MaximumAtTheMiddleIndexTakesTheRightHalf) {
+    for (const double x : {-0.5, -1.0}) {
+        SCOPED_TRACE(x);
+        project = std::make_unique<LineProject>();
+        ui = ScriptUi();
+        TowerDefinition t = oneSidedTower(1.0);
+        t.phaseConductorCount = 1;
+        t.groundWireCount = 1;
+        t.conductorX[0] = x;
+        t.conductorX[1] = x;
+        accept(t);
+        ASSERT_EQ(run(), CalculationOutcome::Done);
+        EXPECT_EQ(project->halfRange, x == -0.5 ? 0.0 : 50.0);
+    }
+}
+
 TEST_F(Driver, ShiftedTowerRunsOnePassOverTheRangeAsGiven) {
     accept(builtInTowers()[0], 5.0);
     project->halfRange = 7.0; // from an earlier calculation; a shifted tower leaves it
