@@ -1,5 +1,4 @@
 #include "results/Report.h"
-#include "results/VariantFields.h"
 
 #include "model/TextSlots.h"
 
@@ -288,48 +287,6 @@ TEST_F(ReportFile, FilesThatCannotBeWrittenAreReported) {
         ASSERT_EQ(messages.size(), 1u);
         EXPECT_EQ(messages[0], "NIE MOGE UTWORZYC PLIKU: " + (dir / "pelny.txt").string());
     }
-}
-
-TEST(VariantFields, TakenFromTheLineProject) {
-    auto p = std::make_unique<LineProject>();
-    auto f = std::make_unique<FieldProfile>();
-    p->variantCounter = 3;
-    p->nominalVoltage = 400.0;
-    p->phaseRadius = 0.016;
-    p->phaseBundleSpacing = 0.4;
-    p->phaseBundleSize = 2;
-    p->groundWireRadius = 0.0065;
-    p->groundBundleSpacing = 1.0;
-    p->groundBundleSize = 1;
-    p->shieldWireRadius = 0.005;
-    p->shieldBundleSpacing = 1.0;
-    p->shieldBundleSize = 1;
-    p->calcRange = 50.0;
-    p->conductorCount = 28;
-    p->shieldWireCount = 20;
-    p->circuitMode = 2;
-    LineDataForm form;
-    form.fieldChoice = 1;
-    fillVariantFields(*f, *p, form);
-    EXPECT_EQ(f->variantNumber, 3);
-    EXPECT_EQ(f->resultVoltage, 400.0);
-    EXPECT_EQ(f->resultPhaseRadius, 0.016);
-    EXPECT_EQ(f->resultPhaseSpacing, 0.4);
-    EXPECT_EQ(f->resultPhaseBundleSize, 2u);
-    EXPECT_EQ(f->resultGroundRadius, 0.0065);
-    EXPECT_EQ(f->resultGroundSpacing, 1.0);
-    EXPECT_EQ(f->resultGroundBundleSize, 1u);
-    EXPECT_EQ(f->resultShieldRadius, 0.005);
-    EXPECT_EQ(f->resultShieldSpacing, 1.0);
-    EXPECT_EQ(f->resultShieldBundleSize, 1u);
-    EXPECT_EQ(f->resultRange, 50.0);
-    EXPECT_EQ(f->resultConductorCount, 28u);
-    EXPECT_EQ(f->resultShieldWireCount, 20u);
-    EXPECT_EQ(f->resultCircuitMode, 2u);
-    EXPECT_TRUE(f->resultFieldKind);
-    form.fieldChoice = 0;
-    fillVariantFields(*f, *p, form);
-    EXPECT_FALSE(f->resultFieldKind);
 }
 
 } // namespace
