@@ -72,7 +72,6 @@ TW_Main::TW_Main(VeltApplication& app) : app_(app), ui(std::make_unique<Ui::TW_M
     // A separator line between the results and the end of the program.
     QAction* separator = ui->Plik1->insertSeparator(ui->Zakoczprogram1);
     separator->setObjectName(QStringLiteral("N1"));
-    separator->setText(QStringLiteral("---------------------"));
 
     setUpToolBar();
 

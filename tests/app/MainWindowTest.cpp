@@ -112,7 +112,8 @@ TEST_F(MainWindowTest, MenuBarHoldsEveryMenuAndItemInOrder) {
         EXPECT_EQ(menu->title(), expected[i].first);
         QStringList items;
         for (const QAction* action : menu->actions()) {
-            items.append(action->text());
+            items.append(action->isSeparator() ? QStringLiteral("---------------------")
+                                               : action->text());
         }
         EXPECT_EQ(items, expected[i].second) << expected[i].first.toStdString();
     }
