@@ -90,12 +90,11 @@ class Reader {
         const auto& s = value->get_ref<const std::string&>();
         if (s.empty() || s.front() == ' ' || s.back() == ' ') {
             fail("Tower key " + keyText(key) +
-                 ": the text must not be empty or begin or end "
-                 "with a blank");
+                 ": the text must not be empty or begin or end with a blank");
             return {};
         }
         for (const char c : s) {
-            if (static_cast<unsigned char>(c) < 0x20 ||
+            if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f ||
                 forbidden.find(c) != std::string_view::npos) {
                 fail("Tower key " + keyText(key) +
                      ": the text may not hold control characters or " + std::string(forbidden));
@@ -104,8 +103,7 @@ class Reader {
         }
         if (fromCp1250(toCp1250(s)) != s) {
             fail("Tower key " + keyText(key) +
-                 ": the text holds a character without a "
-                 "Windows-1250 form");
+                 ": the text holds a character without a Windows-1250 form");
             return {};
         }
         if (utf8Length(s) > maxChars) {

@@ -5,7 +5,6 @@
 #include "model/TowerRecord.h"
 
 #include <charconv>
-#include <cstdio>
 #include <optional>
 #include <string>
 #include <string_view>

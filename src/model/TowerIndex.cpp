@@ -2,7 +2,6 @@
 
 #include "model/Cp1250.h"
 
-#include <cstdio>
 #include <iterator>
 #include <limits>
 

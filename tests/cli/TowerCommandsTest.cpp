@@ -226,6 +226,8 @@ TEST_F(Towers, TowerFilesAreCheckedKeyByKey) {
     EXPECT_NE(changed("series", "ABCDEFGHI").find("\"series\""), std::string::npos);
     EXPECT_NE(changed("series", "S>12").find("\"series\""), std::string::npos);
     EXPECT_NE(changed("type", "").find("\"type\""), std::string::npos);
+    EXPECT_NE(changed("type", "P\x7f").find("\"type\""), std::string::npos);
+    EXPECT_NE(changed("type", " P").find("\"type\""), std::string::npos);
     EXPECT_NE(changed("type", "日本").find("\"type\""), std::string::npos);
     EXPECT_NE(changed("phase", json::array()).find("\"phase\""), std::string::npos);
     EXPECT_NE(changed("phase", json::parse("[[1, 2, 3]]")).find("\"phase\""), std::string::npos);
