@@ -320,9 +320,14 @@ CatalogueResult ConvertOldCatalogue(const std::string& oldPath, const std::strin
                                  tower.towerType);
         records += recordBytes(tower);
     }
-    if (!data.write(records) || !data.commit())
+    // Both files are written whole before either replaces its old one.
+    if (!data.write(records))
         return report(ui, kWriteErrorMessage + names.dataName, CatalogueResult::FileError);
-    if (!index.write(lines) || !index.commit())
+    if (!index.write(lines))
+        return report(ui, kWriteErrorMessage + names.indexName, CatalogueResult::FileError);
+    if (!data.commit())
+        return report(ui, kWriteErrorMessage + names.dataName, CatalogueResult::FileError);
+    if (!index.commit())
         return report(ui, kWriteErrorMessage + names.indexName, CatalogueResult::FileError);
     return report(ui, kConvertedMessage, CatalogueResult::Done);
 }

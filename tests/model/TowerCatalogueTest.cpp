@@ -223,6 +223,54 @@ TEST_F(Catalogue, AppendAfterAnIndexWithoutFinalLineEnd) {
     EXPECT_EQ(ReadTower(path, "Z52 <-> ON150", ui), z52);
 }
 
+TEST_F(Catalogue, AFullDiskNeverCostsTheOldCatalogue) {
+    if (!fs::exists("/dev/full"))
+        GTEST_SKIP() << "no /dev/full";
+    makeTwo();
+    const std::string records = contents(data);
+    const std::string lines = contents(index);
+    const auto unchanged = [&] {
+        EXPECT_EQ(contents(data), records);
+        EXPECT_EQ(contents(index), lines);
+        for (const std::string& m : ui.messages)
+            EXPECT_EQ(m.find("Zapisano"), std::string::npos) << m;
+    };
+    // The replacement files of a catalogue land on a full disk (a failure removes the link).
+    const auto full = [](const fs::path& name) {
+        fs::create_symlink("/dev/full", name.string() + ".~velt");
+    };
+    const fs::path old = dir / "stare.lin";
+    std::ofstream(old, std::ios::binary) << "#S12#\nP\n110,100.429,3,1\n1,1.0,0.016,1,1.0,0.013\n"
+                                            "-2.6,3.4,2.6,0.0\n0.0,0.0,3.2\n\n";
+    full(data);
+    EXPECT_EQ(CreateCatalogue(path, z52, ui), CatalogueResult::FileError);
+    EXPECT_EQ(ui.messages.back(), "Zapis sie nie powiódł!");
+    unchanged();
+    full(data);
+    EXPECT_EQ(ConvertOldCatalogue(old.string(), path, ui), CatalogueResult::FileError);
+    EXPECT_EQ(ui.messages.back(), "Błąd zapisu do pliku!\n" + data.string());
+    unchanged();
+    full(index);
+    EXPECT_EQ(ConvertOldCatalogue(old.string(), path, ui), CatalogueResult::FileError);
+    EXPECT_EQ(ui.messages.back(), "Błąd zapisu do pliku!\n" + index.string());
+    unchanged();
+    full(index);
+    EXPECT_EQ(CreateCatalogue(path, z52, ui), CatalogueResult::FileError);
+    EXPECT_EQ(ui.messages.back(), "Błąd zapisu do pliku!\n" + index.string());
+    unchanged();
+    full(index);
+    EXPECT_EQ(DeleteTower(path, "S12", "P", ui), CatalogueResult::FileError);
+    EXPECT_EQ(ui.messages.back(), "Błąd zapisu do pliku!\n" + index.string());
+    unchanged();
+    EXPECT_FALSE(fs::exists(fs::symlink_status(index.string() + ".~velt")));
+
+    // A replacement that cannot even be created.
+    fs::create_directory(index.string() + ".~velt");
+    EXPECT_EQ(CreateCatalogue(path, z52, ui), CatalogueResult::FileError);
+    EXPECT_EQ(ui.messages.back(), "Nie mogę otworzyć pliku!\n" + index.string());
+    unchanged();
+}
+
 // A stream buffer that accepts only so many more bytes.
 class FailingBuffer : public std::stringbuf {
   public:
