@@ -1,6 +1,7 @@
 #include "cli/TowerCommands.h"
 
 #include "cli/TowerJson.h"
+#include "model/OldTowerList.h"
 #include "model/TowerCatalogue.h"
 
 #include <CLI/CLI.hpp>
@@ -145,6 +146,11 @@ int deleteTower(const std::string& path, const std::string& key, std::ostream& e
 }
 
 int convertTowers(const std::string& oldFile, const std::string& newPath, std::ostream& err) {
+    // A file without a single tower would leave an empty catalogue behind: refused unwritten.
+    if (std::ifstream old(oldFile, std::ios::binary); old && readOldTowerList(old).towers.empty()) {
+        err << kReadErrorMessage << std::filesystem::absolute(oldFile).string() << '\n';
+        return kFileError;
+    }
     CommandUi ui(err, false);
     return exitStatus(ConvertOldCatalogue(oldFile, newPath, ui), err);
 }

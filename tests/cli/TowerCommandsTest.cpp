@@ -162,6 +162,13 @@ TEST_F(Towers, DeleteAndConvert) {
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.err, "Nie mogę otworzyć pliku!\n");
     EXPECT_EQ(run({"list", (dir / "nowy").string()}).out, "H52 <-> PS\n");
+    // Garbage holds no tower: nothing is written.
+    const std::string garbage =
+        file("garbage.lin", std::string(3000, '#') + "\n1\n2\n3\n4\n5\n6\n");
+    r = run({"convert", garbage, (dir / "nowy").string()});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "Błąd odczytu danych z pliku!\n" + garbage + "\n");
+    EXPECT_EQ(run({"list", (dir / "nowy").string()}).out, "H52 <-> PS\n");
 }
 
 TEST_F(Towers, DamagedCataloguesFailWithTheirMessage) {
