@@ -27,4 +27,11 @@ void ModalDialog::keyPressEvent(QKeyEvent* event) {
     QDialog::keyPressEvent(event);
 }
 
+void ModalDialog::showEvent(QShowEvent* event) {
+    if (fixedFrame_) {
+        setFixedSize(size());
+    }
+    QDialog::showEvent(event);
+}
+
 } // namespace velt

@@ -29,13 +29,17 @@ class ModalDialog : public QDialog {
     void closeWith(QAbstractButton* button, int result);
     /// The answer of the Escape key (Cancel unless set).
     void setEscapeResult(int result) { escapeResult_ = result; }
+    /// A fixed dialog keeps the size it has when it is first shown.
+    void setFixedFrame() { fixedFrame_ = true; }
 
     /// The window's close button counts as "Anuluj".
     void reject() override;
     void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
     int escapeResult_ = mrCancel;
+    bool fixedFrame_ = false;
 };
 
 } // namespace velt

@@ -8,6 +8,7 @@ namespace velt {
 
 TW_EndAsk::TW_EndAsk(QWidget* parent) : ModalDialog(parent), ui(std::make_unique<Ui::TW_EndAsk>()) {
     ui->setupUi(this);
+    setFixedFrame();
     setWindowFlag(Qt::WindowStaysOnTopHint);
     closeWith(ui->BitBtn1, mrYes);
     closeWith(ui->BitBtn2, mrNo);

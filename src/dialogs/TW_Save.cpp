@@ -8,6 +8,7 @@ namespace velt {
 
 TW_Save::TW_Save(QWidget* parent) : ModalDialog(parent), ui(std::make_unique<Ui::TW_Save>()) {
     ui->setupUi(this);
+    setFixedFrame();
     closeWith(ui->BitBtn1, mrYes);
     closeWith(ui->BitBtn2, mrNo);
     closeWith(ui->BitBtn3, mrCancel);

@@ -8,6 +8,7 @@ namespace velt {
 
 TW_UWar::TW_UWar(QWidget* parent) : ModalDialog(parent), ui(std::make_unique<Ui::TW_UWar>()) {
     ui->setupUi(this);
+    setFixedFrame();
     closeWith(ui->BitBtn1, mrYes);
     closeWith(ui->BitBtn2, mrNo);
 }

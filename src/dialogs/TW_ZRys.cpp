@@ -8,6 +8,7 @@ namespace velt {
 
 TW_ZRys::TW_ZRys(QWidget* parent) : ModalDialog(parent), ui(std::make_unique<Ui::TW_ZRys>()) {
     ui->setupUi(this);
+    setFixedFrame();
     closeWith(ui->BitBtn1, mrYes);
 }
 

@@ -103,6 +103,7 @@ TEST_F(AuxiliaryDialogsTest, DefaultButtonsAndFocus) {
         return mrNo;
     });
     prompter->exec(app->uWar());
+    EXPECT_EQ(app->uWar().minimumSize(), app->uWar().maximumSize()); // a fixed dialog
     prompter->expect("TW_ZRys", [](QDialog& d) {
         EXPECT_EQ(d.focusWidget(), &child<QWidget>(d, "Edit1"));
         return mrYes;
