@@ -21,6 +21,7 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QScreen>
 #include <QTimer>
 
 namespace velt {
@@ -155,6 +156,7 @@ void TW_Main::FormShow() {
     const int dpi = logicalDpiX();
     if (dpi != kLayoutDpi) {
         applyLayout(dpi);
+        centreOnScreen();
     }
     app_.prompter().exec(app_.splash());
 }
@@ -169,6 +171,14 @@ void TW_Main::applyLayout(int dpi) {
         forms[i]->resize(ScaleDim(sizes[i].width, dpi), ScaleDim(sizes[i].height, dpi));
     }
     ui->StatusBar1->setFixedHeight(ScaleDim(kStatusBarBox.height, dpi));
+}
+
+void TW_Main::centreOnScreen() {
+    if (const QScreen* screen = this->screen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
 }
 
 void TW_Main::BitBtn4Click() {

@@ -36,6 +36,7 @@ class TW_Main : public QMainWindow {
 
     /// The layout table at `dpi`: form sizes and the status bar (nothing at 120 dpi).
     void applyLayout(int dpi);
+    void centreOnScreen();
 
   public slots:
     void FormShow();

@@ -27,7 +27,6 @@
 #include "editor/TW_New.h"
 
 #include <QApplication>
-#include <QScreen>
 
 static void initHelpResources() {
     Q_INIT_RESOURCE(help);
@@ -93,13 +92,8 @@ VeltApplication::VeltApplication(std::unique_ptr<Prompter> prompter)
 VeltApplication::~VeltApplication() = default;
 
 int VeltApplication::run() {
-    QWidget& main = *forms_.front();
-    if (const QScreen* screen = main.screen()) {
-        QRect frame = main.frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        main.move(frame.topLeft());
-    }
-    main.show();
+    W_Main->centreOnScreen();
+    W_Main->show();
     return QApplication::exec();
 }
 
