@@ -104,6 +104,11 @@ TEST_F(AuxiliaryDialogsTest, DefaultButtonsAndFocus) {
     });
     prompter->exec(app->uWar());
     EXPECT_EQ(app->uWar().minimumSize(), app->uWar().maximumSize()); // a fixed dialog
+    prompter->expect("TW_EndAsk", [](QDialog& d) {
+        QTest::keyClick(&d, Qt::Key_Return); // "Tak" is the default
+        return d.result();
+    });
+    EXPECT_EQ(prompter->exec(app->endAsk()), mrYes);
     prompter->expect("TW_ZRys", [](QDialog& d) {
         EXPECT_EQ(d.focusWidget(), &child<QWidget>(d, "Edit1"));
         return mrYes;

@@ -18,8 +18,10 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTextEdit>
 #include <QTimer>
+#include <QTreeWidget>
 
 namespace velt::test {
 namespace {
@@ -334,6 +336,15 @@ TEST_F(MainWindowTest, HelpOpensOnItsContentsWithEveryPageBundled) {
         EXPECT_GT(file.size(), 1000) << page;
     }
     EXPECT_FALSE(help.winHelp("INNY", HelpViewer::kHelpTopics, 0));
+
+    // The contents and the links between the pages lead to the pages.
+    auto& contents = child<QTreeWidget>(help, "Contents");
+    emit contents.itemClicked(contents.topLevelItem(2), 0);
+    EXPECT_TRUE(help.currentPage().endsWith("VELT2009/linia.html"));
+    auto& page = child<QTextBrowser>(help, "Page");
+    EXPECT_TRUE(page.toPlainText().contains("Wczytanie słupa"));
+    page.setSource(QUrl("obliczenia.html"));
+    EXPECT_TRUE(page.toPlainText().startsWith("Rodzaje obliczeń"));
 }
 
 TEST_F(MainWindowTest, AboutWindowDoesNotBlock) {
