@@ -226,7 +226,9 @@ void TW_Main::Drukujwyniki1Click() {
     }
 }
 
-void TW_Main::Oblicz() {}
+void TW_Main::Oblicz() {
+    // The calculation and its variant windows take over here.
+}
 
 void TW_Main::BitBtn10Click() {
     app_.help().winHelp(QStringLiteral("VELT2009"), HelpViewer::kHelpTopics, 0);
@@ -236,7 +238,9 @@ void TW_Main::BitBtn2Click() {
     close();
 }
 
-void TW_Main::Zapiszsup1Click() {}
+void TW_Main::Zapiszsup1Click() {
+    // Saving the current tower into a catalogue takes over here.
+}
 
 void TW_Main::Kaskada1Click() {
     ui->MdiArea1->cascadeSubWindows();
