@@ -35,7 +35,7 @@ void passPoints(const LineProject& p, double lineMode, double lineX, bool onCond
     }
 }
 
-void copyPassResults(PassContext& ctx, double lineX, bool onConductors) {
+void copyLineResults(PassContext& ctx, double lineX) {
     const LineProject& p = ctx.project;
     FieldProfile& r = ctx.profile;
     r.resultStep = p.calcStep;
@@ -45,19 +45,37 @@ void copyPassResults(PassContext& ctx, double lineX, bool onConductors) {
     r.resultPointY = p.pointY;
     r.resultLineKind = ctx.form.verticalLine();
     r.resultLineX = lineX;
+}
+
+void copyGeometrySnapshot(PassContext& ctx) {
+    const LineProject& p = ctx.project;
+    FieldProfile& r = ctx.profile;
     std::copy(std::begin(p.conductorX), std::end(p.conductorX), std::begin(r.resultConductorX));
     std::copy(std::begin(p.conductorY), std::end(p.conductorY), std::begin(r.resultConductorY));
     std::copy(std::begin(p.fieldComponentX), std::end(p.fieldComponentX),
               std::begin(r.resultValueX));
     std::copy(std::begin(p.fieldComponentY), std::end(p.fieldComponentY),
               std::begin(r.resultValueY));
+}
+
+void copyTowerNames(PassContext& ctx) {
+    const LineProject& p = ctx.project;
+    FieldProfile& r = ctx.profile;
+    copyText(r.resultTowerSeries, sizeof r.resultTowerSeries,
+             textOf(p.towerSeries, sizeof p.towerSeries), kTowerNameSlots);
+    copyText(r.resultTowerType, sizeof r.resultTowerType, textOf(p.towerType, sizeof p.towerType),
+             kTowerNameSlots);
+}
+
+void copyPassResults(PassContext& ctx, double lineX, bool onConductors) {
+    const LineProject& p = ctx.project;
+    FieldProfile& r = ctx.profile;
+    copyLineResults(ctx, lineX);
+    copyGeometrySnapshot(ctx);
     if (onConductors) {
         // No profile sampling runs on the conductors: the names and the axis of this
         // calculation are recorded here, not left from an earlier one.
-        copyText(r.resultTowerSeries, sizeof r.resultTowerSeries,
-                 textOf(p.towerSeries, sizeof p.towerSeries), kTowerNameSlots);
-        copyText(r.resultTowerType, sizeof r.resultTowerType,
-                 textOf(p.towerType, sizeof p.towerType), kTowerNameSlots);
+        copyTowerNames(ctx);
         r.resultAxisX = p.towerShift;
         r.resultAxisOffset = 0.0;
         r.resultAxisOffsetSet = false;

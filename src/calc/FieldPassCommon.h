@@ -14,6 +14,13 @@ bool admitPass(PassContext& ctx, bool onConductors, bool electric);
 void passPoints(const LineProject& project, double lineMode, double lineX, bool onConductors,
                 EvaluationPoints& points);
 
+/// Step, counts, last point and line of the pass into the result record.
+void copyLineResults(PassContext& ctx, double lineX);
+/// Conductor positions and magnetic components into the result record.
+void copyGeometrySnapshot(PassContext& ctx);
+/// Tower series and type into the result record.
+void copyTowerNames(PassContext& ctx);
+
 /// The result copies every pass takes at its end.
 void copyPassResults(PassContext& ctx, double lineX, bool onConductors);
 

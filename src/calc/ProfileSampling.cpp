@@ -1,5 +1,7 @@
 #include "calc/ProfileSampling.h"
 
+#include "calc/FieldPassCommon.h"
+
 #include "model/DecimalText.h"
 #include "model/TextSlots.h"
 
@@ -13,18 +15,6 @@ namespace {
 // Maxima closer than this (relative) are equal: a symmetric line must not pick its side by
 // the last bit of a rounding.
 constexpr double kEqualMaximaTolerance = 1e-9;
-
-void copyResults(PassContext& ctx, double lineX) {
-    const LineProject& p = ctx.project;
-    FieldProfile& r = ctx.profile;
-    r.resultStep = p.calcStep;
-    r.resultPhaseConductorCount = static_cast<std::int32_t>(p.phaseConductorCount);
-    r.resultGroundWireCount = static_cast<std::int32_t>(p.groundWireCount);
-    r.resultPointX = p.pointX;
-    r.resultPointY = p.pointY;
-    r.resultLineKind = ctx.form.verticalLine();
-    r.resultLineX = lineX;
-}
 
 void storeProfile(FieldProfile& r, int count, const double* positions, const double* values) {
     r.profilePointCount = count;
@@ -97,7 +87,7 @@ void sampleProfile(PassContext& ctx, int count, const double* positions, const d
                    bool /*onConductors*/, double lineX, bool magnetic) {
     LineProject& p = ctx.project;
     FieldProfile& r = ctx.profile;
-    copyResults(ctx, lineX);
+    copyLineResults(ctx, lineX);
     storeProfile(r, count, positions, values);
     if (!p.towerShifted) {
         p.firstPassMaxIndex = r.resultMaxIndex;
@@ -114,17 +104,9 @@ void sampleProfile(PassContext& ctx, int count, const double* positions, const d
     r.resultFieldKind = magnetic;
     storeAxis(p, r, r.resultLineKind);
 
-    std::copy(std::begin(p.conductorX), std::end(p.conductorX), std::begin(r.resultConductorX));
-    std::copy(std::begin(p.conductorY), std::end(p.conductorY), std::begin(r.resultConductorY));
-    std::copy(std::begin(p.fieldComponentX), std::end(p.fieldComponentX),
-              std::begin(r.resultValueX));
-    std::copy(std::begin(p.fieldComponentY), std::end(p.fieldComponentY),
-              std::begin(r.resultValueY));
-    copyText(r.resultTowerSeries, sizeof r.resultTowerSeries,
-             textOf(p.towerSeries, sizeof p.towerSeries), kTowerNameSlots);
-    copyText(r.resultTowerType, sizeof r.resultTowerType, textOf(p.towerType, sizeof p.towerType),
-             kTowerNameSlots);
-    copyResults(ctx, lineX);
+    copyGeometrySnapshot(ctx);
+    copyTowerNames(ctx);
+    copyLineResults(ctx, lineX);
 }
 
 } // namespace velt

@@ -109,10 +109,10 @@ struct ChosenTower {
     int listIndex = kBuiltInTowerCount; ///< an entry after the built-in ones
 };
 
-ChosenTower catalogueTower(const json& spec, const std::string& folder) {
-    checkKeys(spec, "tower.", {"catalogue", "key"});
-    const json* catalogue = find(spec, "catalogue");
-    const json* key = find(spec, "key");
+ChosenTower catalogueTower(const json& towerValue, const std::string& folder) {
+    checkKeys(towerValue, "tower.", {"catalogue", "key"});
+    const json* catalogue = find(towerValue, "catalogue");
+    const json* key = find(towerValue, "key");
     if (catalogue == nullptr || !catalogue->is_string()) {
         malformed("tower.catalogue", "the catalogue file name is expected");
     }
@@ -133,26 +133,26 @@ ChosenTower catalogueTower(const json& spec, const std::string& folder) {
 }
 
 ChosenTower towerOf(const json& project, const std::string& folder) {
-    const json* spec = find(project, "tower");
-    if (spec == nullptr) {
+    const json* towerValue = find(project, "tower");
+    if (towerValue == nullptr) {
         // Nothing chosen in the tower list: the OK chain says so.
         return {TowerDefinition{}, -1};
     }
-    if (spec->is_string()) {
-        const TowerDefinition* builtIn = builtInTowerBySeries(spec->get<std::string>());
+    if (towerValue->is_string()) {
+        const TowerDefinition* builtIn = builtInTowerBySeries(towerValue->get<std::string>());
         if (builtIn == nullptr) {
             malformed("tower", "\"S12\", \"H52\", \"Z52\" or a tower object is expected");
         }
         return {*builtIn, static_cast<int>(builtIn - builtInTowers().data())};
     }
-    if (!spec->is_object()) {
+    if (!towerValue->is_object()) {
         malformed("tower", "a series name or a tower object is expected");
     }
-    if (spec->contains("catalogue")) {
-        return catalogueTower(*spec, folder);
+    if (towerValue->contains("catalogue")) {
+        return catalogueTower(*towerValue, folder);
     }
     std::string message;
-    auto tower = towerFromJson(*spec, message);
+    auto tower = towerFromJson(*towerValue, message);
     if (!tower) {
         refuse(message);
     }
