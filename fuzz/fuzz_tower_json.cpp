@@ -1,7 +1,7 @@
 // Tower files of velt-calc: an accepted tower fits a catalogue and survives its own form.
-#include "cli/TowerJson.h"
 #include "model/TowerIndex.h"
 #include "model/TowerRecord.h"
+#include "project/TowerJson.h"
 
 #include <cstddef>
 #include <cstdint>

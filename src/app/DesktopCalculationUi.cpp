@@ -2,12 +2,12 @@
 
 #include "app/DesktopCalculationUi.h"
 
-#include "app/Prompter.h"
 #include "app/TW_Main.h"
 #include "app/VeltApplication.h"
 #include "dialogs/TW_Kom.h"
 #include "dialogs/TW_ZObl.h"
 #include "dialogs/TW_ZRys.h"
+#include "widgets/Prompter.h"
 
 namespace velt {
 

@@ -1,7 +1,7 @@
 #pragma once
 // The exit question: "Zakończenie programu?" with Tak, Nie and Anuluj.
 
-#include "app/ModalDialog.h"
+#include "widgets/ModalDialog.h"
 
 #include <memory>
 

@@ -4,18 +4,18 @@
 
 #include "app/HelpViewer.h"
 #include "app/LayoutTable.h"
-#include "app/ModalDialog.h"
-#include "app/Prompter.h"
 #include "app/TW_About.h"
 #include "app/TW_EndAsk.h"
 #include "app/TW_Splash.h"
 #include "app/ToolbarGlyphs.h"
 #include "app/VeltApplication.h"
+#include "dialogs/LineDataChecks.h"
 #include "dialogs/TW_LoadS.h"
 #include "dialogs/TW_Save.h"
 #include "editor/TW_New.h"
-#include "model/ModelAssembly.h"
 #include "ui_TW_Main.h"
+#include "widgets/ModalDialog.h"
+#include "widgets/Prompter.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -191,12 +191,10 @@ void TW_Main::BitBtn3Click() {
         project.lineDataAccepted = false;
         return;
     }
-    if (const auto refusal = assembleLineModel(project, app_.collectLineData())) {
+    // The same acceptance as velt-calc's, so both mark a shifted tower alike.
+    if (const auto refusal = acceptLineData(project, app_.collectLineData())) {
         app_.prompter().showMessage(QString::fromStdString(*refusal));
-        project.lineDataAccepted = false;
-        return;
     }
-    project.lineDataAccepted = true;
 }
 
 void TW_Main::Drukuj1Click() {

@@ -2,7 +2,7 @@
 // The splash window, shown once at the first showing of the main window and closed by its
 // timer or its OK button.
 
-#include "app/ModalDialog.h"
+#include "widgets/ModalDialog.h"
 
 #include <memory>
 

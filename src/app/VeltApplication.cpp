@@ -4,18 +4,15 @@
 
 #include "app/DesktopCalculationUi.h"
 #include "app/HelpViewer.h"
-#include "app/Prompter.h"
 #include "app/TW_About.h"
 #include "app/TW_EndAsk.h"
 #include "app/TW_Main.h"
 #include "app/TW_Splash.h"
 #include "dialogs/TW_Kom.h"
 #include "dialogs/TW_LoadS.h"
-#include "dialogs/TW_NPOdg.h"
 #include "dialogs/TW_NewPrzew.h"
 #include "dialogs/TW_PEkr.h"
 #include "dialogs/TW_PFaz.h"
-#include "dialogs/TW_PRob.h"
 #include "dialogs/TW_PrzesSlup.h"
 #include "dialogs/TW_Save.h"
 #include "dialogs/TW_UWar.h"
@@ -24,7 +21,10 @@
 #include "dialogs/TW_ZObl.h"
 #include "dialogs/TW_ZRys.h"
 #include "dialogs/TW_Zakl.h"
+#include "editor/TW_NPOdg.h"
 #include "editor/TW_New.h"
+#include "editor/TW_PRob.h"
+#include "widgets/Prompter.h"
 
 #include <QApplication>
 

@@ -2,8 +2,8 @@
 // The application object: the one line project and result record, the line-data snapshot,
 // the prompter, and the twenty forms, created once at start-up in their fixed order.
 
-#include "dialogs/LineDataForm.h"
 #include "model/FieldProfile.h"
+#include "model/LineDataForm.h"
 #include "model/LineProject.h"
 #include "model/TowerChoice.h"
 

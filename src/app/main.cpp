@@ -1,7 +1,7 @@
 // Start-up of the desktop program.
 
-#include "app/Prompter.h"
 #include "app/VeltApplication.h"
+#include "widgets/Prompter.h"
 
 #include <QApplication>
 #include <QMessageBox>

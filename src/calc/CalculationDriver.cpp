@@ -2,9 +2,9 @@
 
 #include "calc/Computability.h"
 #include "calc/FieldConstants.h"
+#include "calc/VariantFields.h"
 #include "model/DecimalText.h"
 #include "model/TextSlots.h"
-#include "results/VariantFields.h"
 
 #include <algorithm>
 #include <array>

@@ -2,14 +2,13 @@
 // Configurations the field passes cannot compute are refused before any arithmetic.
 
 #include "model/LineProject.h"
+#include "model/ModelAssembly.h"
 
 #include <optional>
 #include <string>
 
 namespace velt {
 
-inline const std::string kTooManyConductorsMessage =
-    "Zbyt wiele przewodów do obliczeń!\nModel obejmuje najwyżej 59 przewodów.";
 inline const std::string kConductorBelowGroundMessage =
     "Wszystkie przewody muszą wisieć powyżej ziemi!";
 inline const std::string kRadiusMessage = "Promień przewodów musi być większy od 0.0!";

@@ -2,8 +2,8 @@
 // One electric or magnetic field pass over the line project.
 
 #include "calc/CalculationUi.h"
-#include "dialogs/LineDataForm.h"
 #include "model/FieldProfile.h"
+#include "model/LineDataForm.h"
 #include "model/LineProject.h"
 
 namespace velt {

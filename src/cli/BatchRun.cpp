@@ -4,9 +4,9 @@
 #include "cli/BatchUi.h"
 #include "cli/ProfileCsv.h"
 #include "cli/ProfileJson.h"
-#include "cli/ProjectFile.h"
 #include "cli/TowerCommands.h"
 #include "model/FileNames.h"
+#include "project/ProjectFile.h"
 #include "results/Report.h"
 
 #include <CLI/CLI.hpp>

@@ -3,7 +3,7 @@
 // stream. A question asked again after a refusal has no other answer: the run stops.
 
 #include "calc/CalculationUi.h"
-#include "cli/ProjectFile.h"
+#include "project/ProjectFile.h"
 
 #include <ostream>
 #include <string>

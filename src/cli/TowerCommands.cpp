@@ -1,8 +1,8 @@
 #include "cli/TowerCommands.h"
 
-#include "cli/TowerJson.h"
 #include "model/OldTowerList.h"
 #include "model/TowerCatalogue.h"
+#include "project/TowerJson.h"
 
 #include <CLI/CLI.hpp>
 #include <nlohmann/json.hpp>

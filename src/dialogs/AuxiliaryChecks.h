@@ -2,7 +2,7 @@
 // The checks of the two auxiliary dialogs that have any: the tower shift and the phase
 // currents.
 
-#include "dialogs/LineDataForm.h"
+#include "model/LineDataForm.h"
 #include "model/LineProject.h"
 
 #include <optional>

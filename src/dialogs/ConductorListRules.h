@@ -2,7 +2,7 @@
 // The rules of the three conductor-list editors: the shield wires of the line-data dialog
 // and the working conductors and ground wires of the tower editor.
 
-#include "dialogs/LineDataForm.h"
+#include "model/LineDataForm.h"
 #include "model/LineProject.h"
 
 #include <cstddef>

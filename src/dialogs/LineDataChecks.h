@@ -2,7 +2,7 @@
 // The OK chain of the line-data dialog, its three check boxes and the acceptance of the
 // line data. The dialog hands over what the user typed and applies what these answer.
 
-#include "dialogs/LineDataForm.h"
+#include "model/LineDataForm.h"
 #include "model/LineProject.h"
 #include "model/TowerChoice.h"
 

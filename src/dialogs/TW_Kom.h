@@ -1,7 +1,7 @@
 #pragma once
 // The comment written under the graph of a new variant.
 
-#include "app/ModalDialog.h"
+#include "widgets/ModalDialog.h"
 
 #include <memory>
 

@@ -1,7 +1,7 @@
 #pragma once
 // The line data: tower, suspension heights, field, calculation line and the companions.
 
-#include "app/ModalDialog.h"
+#include "widgets/ModalDialog.h"
 
 #include <memory>
 

@@ -1,8 +1,8 @@
 #pragma once
 // One new conductor position for the conductor-list editors.
 
-#include "app/ModalDialog.h"
-#include "dialogs/LineDataForm.h"
+#include "model/LineDataForm.h"
+#include "widgets/ModalDialog.h"
 
 #include <memory>
 

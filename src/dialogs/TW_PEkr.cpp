@@ -2,8 +2,8 @@
 
 #include "dialogs/TW_PEkr.h"
 
-#include "app/Prompter.h"
 #include "ui_TW_PEkr.h"
+#include "widgets/Prompter.h"
 
 namespace velt {
 

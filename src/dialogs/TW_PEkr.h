@@ -1,7 +1,7 @@
 #pragma once
 // The shield wires of the line-data dialog: their positions and their diameter.
 
-#include "app/ConductorListDialog.h"
+#include "dialogs/ConductorListDialog.h"
 #include "model/LineProject.h"
 
 #include <memory>

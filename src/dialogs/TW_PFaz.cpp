@@ -2,9 +2,9 @@
 
 #include "dialogs/TW_PFaz.h"
 
-#include "app/Prompter.h"
 #include "dialogs/AuxiliaryChecks.h"
 #include "ui_TW_PFaz.h"
+#include "widgets/Prompter.h"
 
 namespace velt {
 

@@ -1,8 +1,8 @@
 #pragma once
 // The largest phase currents of the first and the second circuit.
 
-#include "app/ModalDialog.h"
-#include "dialogs/LineDataForm.h"
+#include "model/LineDataForm.h"
+#include "widgets/ModalDialog.h"
 
 #include <memory>
 

@@ -2,9 +2,9 @@
 
 #include "dialogs/TW_PrzesSlup.h"
 
-#include "app/Prompter.h"
 #include "dialogs/AuxiliaryChecks.h"
 #include "ui_TW_PrzesSlup.h"
+#include "widgets/Prompter.h"
 
 namespace velt {
 

@@ -1,8 +1,8 @@
 #pragma once
 // The tower shift: how far the tower axis lies from the axis of the profile.
 
-#include "app/ModalDialog.h"
 #include "model/LineProject.h"
+#include "widgets/ModalDialog.h"
 
 #include <memory>
 

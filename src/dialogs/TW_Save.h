@@ -1,7 +1,7 @@
 #pragma once
 // The question about saving one variant while the program ends.
 
-#include "app/ModalDialog.h"
+#include "widgets/ModalDialog.h"
 
 #include <memory>
 

@@ -1,7 +1,7 @@
 #pragma once
 // The question before the user closes a variant window.
 
-#include "app/ModalDialog.h"
+#include "widgets/ModalDialog.h"
 
 #include <memory>
 

@@ -1,8 +1,8 @@
 #pragma once
 // The building coordinates: the front-top point and the roof-end point of the building.
 
-#include "app/ModalDialog.h"
-#include "dialogs/LineDataForm.h"
+#include "model/LineDataForm.h"
+#include "widgets/ModalDialog.h"
 
 #include <memory>
 

@@ -2,8 +2,8 @@
 
 #include "dialogs/TW_ZFaz.h"
 
-#include "app/RadioGroup.h"
 #include "ui_TW_ZFaz.h"
+#include "widgets/RadioGroup.h"
 
 namespace velt {
 

@@ -1,7 +1,7 @@
 #pragma once
 // The phase order of a double-circuit line: "RST - RST" or "RST - TRS".
 
-#include "app/ModalDialog.h"
+#include "widgets/ModalDialog.h"
 
 #include <memory>
 

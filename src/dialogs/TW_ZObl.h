@@ -1,7 +1,7 @@
 #pragma once
 // The calculation range: the length of the line the field is computed along.
 
-#include "app/ModalDialog.h"
+#include "widgets/ModalDialog.h"
 
 #include <memory>
 

@@ -1,7 +1,7 @@
 #pragma once
 // The drawing range: how much of the computed profile the graph shows.
 
-#include "app/ModalDialog.h"
+#include "widgets/ModalDialog.h"
 
 #include <memory>
 

@@ -1,8 +1,8 @@
 #pragma once
 // The radio-interference parameters: the observation point's distance and the frequency.
 
-#include "app/ModalDialog.h"
-#include "dialogs/LineDataForm.h"
+#include "model/LineDataForm.h"
+#include "widgets/ModalDialog.h"
 
 #include <memory>
 

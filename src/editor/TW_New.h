@@ -1,7 +1,7 @@
 #pragma once
 // The tower editor: a tower type's conductors, bundle data and suspension heights.
 
-#include "app/ModalDialog.h"
+#include "widgets/ModalDialog.h"
 
 #include <memory>
 

@@ -1,6 +1,5 @@
 #include "model/ModelAssembly.h"
 
-#include "calc/Computability.h"
 #include "model/DecimalText.h"
 
 #include <algorithm>

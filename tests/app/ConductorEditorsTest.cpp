@@ -2,11 +2,11 @@
 
 #include "AppFixture.h"
 #include "dialogs/ConductorListRules.h"
-#include "dialogs/TW_NPOdg.h"
 #include "dialogs/TW_NewPrzew.h"
 #include "dialogs/TW_PEkr.h"
-#include "dialogs/TW_PRob.h"
+#include "editor/TW_NPOdg.h"
 #include "editor/TW_New.h"
+#include "editor/TW_PRob.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -3,12 +3,12 @@
 // Usage: velt_screenshots OUTPUT_FOLDER (run under a display, e.g. xvfb-run).
 
 #include "app/HelpViewer.h"
-#include "app/ModalDialog.h"
-#include "app/Prompter.h"
 #include "app/TW_Main.h"
 #include "app/VeltApplication.h"
 #include "dialogs/TW_PEkr.h"
-#include "dialogs/TW_PRob.h"
+#include "editor/TW_PRob.h"
+#include "widgets/ModalDialog.h"
+#include "widgets/Prompter.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -3,7 +3,7 @@
 #include "ScriptedPrompter.h"
 
 #include "GuiTestHelpers.h"
-#include "app/ModalDialog.h"
+#include "widgets/ModalDialog.h"
 
 #include <QAbstractButton>
 #include <QDialog>

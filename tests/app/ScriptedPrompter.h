@@ -2,7 +2,7 @@
 // A prompter for tests: answers every message box and modal dialog from a script and
 // records what was asked.
 
-#include "app/Prompter.h"
+#include "widgets/Prompter.h"
 
 #include <QString>
 #include <QStringList>

@@ -3,8 +3,8 @@
 
 #include "calc/CalculationUi.h"
 #include "calc/FieldPass.h"
-#include "dialogs/LineDataForm.h"
 #include "model/FieldProfile.h"
+#include "model/LineDataForm.h"
 #include "model/LineProject.h"
 
 #include <memory>

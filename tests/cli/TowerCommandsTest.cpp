@@ -1,7 +1,7 @@
 // velt-calc towers, in-process: exit status, standard output and standard error.
 #include "cli/TowerCommands.h"
-#include "cli/CatalogueTower.h"
-#include "cli/TowerJson.h"
+#include "project/CatalogueTower.h"
+#include "project/TowerJson.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>

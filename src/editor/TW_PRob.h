@@ -1,23 +1,24 @@
 #pragma once
-// The ground wires of the tower editor: their distances from the axis, and bundle data.
+// The working conductors of the tower editor: positions relative to the lowest one, and bundle
+// data.
 
-#include "app/ConductorListDialog.h"
+#include "dialogs/ConductorListDialog.h"
 
 #include <functional>
 #include <memory>
 
 namespace Ui {
-class TW_NPOdg;
+class TW_PRob;
 }
 
 namespace velt {
 
-class TW_NPOdg : public ConductorListDialog {
+class TW_PRob : public ConductorListDialog {
     Q_OBJECT
 
   public:
-    TW_NPOdg(Prompter& prompter, QWidget* parent = nullptr);
-    ~TW_NPOdg() override;
+    TW_PRob(Prompter& prompter, QWidget* parent = nullptr);
+    ~TW_PRob() override;
 
     /// Where "&Tak" finds both lists and the tower editor's two suspension heights.
     void setTowerListSource(std::function<TowerListFields()> source);
@@ -29,7 +30,7 @@ class TW_NPOdg : public ConductorListDialog {
     void BitBtn3Click(); ///< "&Tak"
 
   private:
-    std::unique_ptr<Ui::TW_NPOdg> ui;
+    std::unique_ptr<Ui::TW_PRob> ui;
     std::function<TowerListFields()> towerLists_;
 };
 

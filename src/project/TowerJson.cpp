@@ -1,4 +1,4 @@
-#include "cli/TowerJson.h"
+#include "project/TowerJson.h"
 
 #include "model/Cp1250.h"
 #include "model/TextSlots.h"

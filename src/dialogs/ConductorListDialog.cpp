@@ -1,9 +1,9 @@
 // The shared behaviour of the conductor-list editors.
 
-#include "app/ConductorListDialog.h"
+#include "dialogs/ConductorListDialog.h"
 
-#include "app/Prompter.h"
 #include "dialogs/TW_NewPrzew.h"
+#include "widgets/Prompter.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -1,4 +1,4 @@
-#include "cli/CatalogueTower.h"
+#include "project/CatalogueTower.h"
 
 #include "model/TowerCatalogue.h"
 

@@ -1,6 +1,6 @@
 // The prompter of the running program.
 
-#include "app/Prompter.h"
+#include "widgets/Prompter.h"
 
 #include <QApplication>
 #include <QDialog>

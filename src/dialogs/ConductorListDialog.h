@@ -2,8 +2,8 @@
 // What the three conductor-list editors share: the list of typed positions, adding through
 // TW_NewPrzew with the duplicate lock, deleting that unlocks, and the count field.
 
-#include "app/ModalDialog.h"
 #include "dialogs/ConductorListRules.h"
+#include "widgets/ModalDialog.h"
 
 #include <cstddef>
 #include <optional>

@@ -1,9 +1,9 @@
 // The working conductors of the tower editor.
 
-#include "dialogs/TW_PRob.h"
+#include "editor/TW_PRob.h"
 
-#include "app/Prompter.h"
 #include "ui_TW_PRob.h"
+#include "widgets/Prompter.h"
 
 namespace velt {
 

@@ -1,6 +1,6 @@
 // The common ground of the program's modal dialogs.
 
-#include "app/ModalDialog.h"
+#include "widgets/ModalDialog.h"
 
 #include <QAbstractButton>
 #include <QKeyEvent>

@@ -1,6 +1,6 @@
 // Radio groups: index of the checked button.
 
-#include "app/RadioGroup.h"
+#include "widgets/RadioGroup.h"
 
 #include <QGroupBox>
 #include <QRadioButton>

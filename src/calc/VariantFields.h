@@ -1,8 +1,8 @@
 #pragma once
 // The fields a new variant takes from the line project just before it copies the result.
 
-#include "dialogs/LineDataForm.h"
 #include "model/FieldProfile.h"
+#include "model/LineDataForm.h"
 #include "model/LineProject.h"
 
 namespace velt {

@@ -1,18 +1,15 @@
-#include "cli/ProjectFile.h"
+#include "project/ProjectFile.h"
 
-#include "cli/CatalogueTower.h"
-#include "cli/TowerJson.h"
-#include "dialogs/AuxiliaryChecks.h"
-#include "dialogs/ConductorListRules.h"
 #include "model/BuiltInTowers.h"
 #include "model/DecimalText.h"
 #include "model/FileNames.h"
+#include "project/CatalogueTower.h"
+#include "project/TowerJson.h"
 
 #include <nlohmann/json.hpp>
 
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <initializer_list>
 #include <vector>
 
@@ -159,16 +156,6 @@ ChosenTower towerOf(const json& project, const std::string& folder) {
     return {std::move(*tower), kBuiltInTowerCount};
 }
 
-// Everything the project file says besides the tower, checked for form before any dialog
-// check runs.
-struct ProjectInput {
-    bool building = false;
-    bool shieldWires = false;
-    std::vector<ConductorRow> shieldRows;
-    bool interference = false;
-    bool currents = false;
-};
-
 void readLine(const json& project, LineDataForm& form) {
     const json* line = find(project, "line");
     if (line == nullptr) {
@@ -181,7 +168,7 @@ void readLine(const json& project, LineDataForm& form) {
     numberField(*line, "x", "line.", form.lineDistance);
 }
 
-void readBuilding(const json& project, LineDataForm& form, ProjectInput& input) {
+void readBuilding(const json& project, LineDataForm& form, LineSetup& input) {
     const json* building = find(project, "building");
     if (building == nullptr) {
         return;
@@ -197,7 +184,7 @@ void readBuilding(const json& project, LineDataForm& form, ProjectInput& input) 
     numberField(*building, "roofY", "building.", form.building.roofY);
 }
 
-void readShieldWires(const json& project, LineDataForm& form, ProjectInput& input) {
+void readShieldWires(const json& project, LineDataForm& form, LineSetup& input) {
     const json* shield = find(project, "shieldWires");
     if (shield == nullptr) {
         return;
@@ -220,7 +207,7 @@ void readShieldWires(const json& project, LineDataForm& form, ProjectInput& inpu
     }
 }
 
-void readInterference(const json& project, LineDataForm& form, ProjectInput& input) {
+void readInterference(const json& project, LineDataForm& form, LineSetup& input) {
     const json* interference = find(project, "interference");
     if (interference == nullptr) {
         return;
@@ -237,7 +224,7 @@ void readInterference(const json& project, LineDataForm& form, ProjectInput& inp
     numberField(*interference, "frequencyMHz", "interference.", form.interference.frequency);
 }
 
-void readCurrents(const json& project, LineDataForm& form, ProjectInput& input) {
+void readCurrents(const json& project, LineDataForm& form, LineSetup& input) {
     const json* currents = find(project, "currents");
     if (currents == nullptr) {
         return;
@@ -267,13 +254,13 @@ void readAnswers(const json& project, CalculationAnswers& answers) {
     }
 }
 
-ProjectInput readInput(const json& project, LoadedProject& loaded) {
+LineSetup readInput(const json& project, LoadedProject& loaded) {
     checkKeys(project, "",
               {"tower", "workingHeight", "groundWireHeight", "field", "mode", "line", "towerShift",
                "phaseOrder", "currents", "building", "shieldWires", "interference", "range",
                "drawRange", "comment"});
     LineDataForm& form = loaded.form;
-    ProjectInput input;
+    LineSetup input;
     numberField(project, "workingHeight", "", form.workingHeight);
     numberField(project, "groundWireHeight", "", form.groundHeight);
     form.fieldChoice = choiceOf(project, "field", {"electric", "magnetic"}, 0);
@@ -287,74 +274,6 @@ ProjectInput readInput(const json& project, LoadedProject& loaded) {
     readInterference(project, form, input);
     readAnswers(project, loaded.answers);
     return input;
-}
-
-void check(const std::optional<std::string>& refusal) {
-    if (refusal) {
-        refuse(*refusal);
-    }
-}
-
-// A check box clicked, its dialog answered "&Tak"; the box's final state.
-bool checkBoxAccepted(const CheckBoxStep& clicked, const std::function<CheckBoxStep()>& answer) {
-    check(clicked.message);
-    if (!clicked.showDialog) {
-        return clicked.checked;
-    }
-    const CheckBoxStep answered = answer();
-    check(answered.message);
-    return answered.checked;
-}
-
-void applyShieldWires(LineProject& project, LineDataForm& form, const ProjectInput& input) {
-    form.shieldWiresChecked = checkBoxAccepted(shieldWiresClicked(project, true), [&] {
-        ConductorListLock lock;
-        for (const ConductorRow& row : input.shieldRows) {
-            if (addConductorRow(form.shieldWires.rows, lock, ConductorEditor::ShieldWires, row)
-                    .duplicatePairs > 0) {
-                refuse(kDuplicateRowsMessage);
-            }
-        }
-        check(acceptShieldWires(project, form.shieldWires));
-        return shieldWiresAnswered(project, DialogAnswer::Yes, form.shieldWires.rows.size());
-    });
-}
-
-// The line-data dialog as a user would fill it: tower, heights, check boxes, shift, phase
-// order and currents, then OK and the acceptance of the line data.
-void applyInput(LineProject& project, LoadedProject& loaded, const ChosenTower& chosen,
-                const ProjectInput& input) {
-    LineDataForm& form = loaded.form;
-    const bool selected = chosen.listIndex >= 0;
-    const std::uint32_t phases = chosen.tower.phaseConductorCount;
-    if (selected) {
-        chooseTower(project, loaded.choice, chosen.tower, chosen.listIndex);
-        form.currents.secondCircuitEnabled = phases == 6;
-        runHeightCheck(project, loaded.choice, loaded.indicator, form.workingHeight,
-                       form.groundHeight);
-    }
-    if (input.building) {
-        form.buildingChecked = checkBoxAccepted(buildingClicked(project, true), [&] {
-            return buildingAnswered(project, DialogAnswer::Yes, form.building);
-        });
-    }
-    if (input.shieldWires) {
-        applyShieldWires(project, form, input);
-    }
-    if (input.interference) {
-        form.interferenceChecked = checkBoxAccepted(interferenceClicked(project, true), [&] {
-            return interferenceAnswered(DialogAnswer::Yes, form.interference);
-        });
-    }
-    check(acceptTowerShift(project, form.towerShift));
-    project.towerShifted = towerShiftedByText(form.towerShift);
-    // "Zmiana faz!" is enabled for a two-circuit tower only.
-    project.phaseOrderSwapped = phases == 6 && form.phaseOrderChoice == 1;
-    if (input.currents && (form.magnetic() || phases >= 4)) {
-        check(checkPhaseCurrents(form.currents));
-    }
-    check(checkLineData(project, loaded.choice, loaded.indicator, form, selected));
-    check(acceptLineData(project, form));
 }
 
 } // namespace
@@ -375,9 +294,15 @@ LoadResult loadProject(const std::string& jsonText, const std::string& folder, L
         if (!document.is_object()) {
             return {LoadStatus::Refused, "The project file must hold one JSON object"};
         }
-        const ProjectInput input = readInput(document, loaded);
-        const ChosenTower chosen = towerOf(document, folder);
-        applyInput(project, loaded, chosen, input);
+        LineSetup setup = readInput(document, loaded);
+        ChosenTower chosen = towerOf(document, folder);
+        if (chosen.listIndex >= 0) {
+            setup.tower = std::move(chosen.tower);
+            setup.listIndex = chosen.listIndex;
+        }
+        if (auto refusal = setUpLine(project, loaded, setup)) {
+            return {LoadStatus::Refused, std::move(*refusal)};
+        }
         return {LoadStatus::Accepted, {}};
     } catch (const Stop& stop) {
         return {stop.status, stop.message};

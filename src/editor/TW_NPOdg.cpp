@@ -1,9 +1,9 @@
 // The ground wires of the tower editor.
 
-#include "dialogs/TW_NPOdg.h"
+#include "editor/TW_NPOdg.h"
 
-#include "app/Prompter.h"
 #include "ui_TW_NPOdg.h"
+#include "widgets/Prompter.h"
 
 namespace velt {
 

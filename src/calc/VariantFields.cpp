@@ -1,4 +1,4 @@
-#include "results/VariantFields.h"
+#include "calc/VariantFields.h"
 
 namespace velt {
 

@@ -1,24 +1,23 @@
 #pragma once
-// The working conductors of the tower editor: positions relative to the lowest one, and bundle
-// data.
+// The ground wires of the tower editor: their distances from the axis, and bundle data.
 
-#include "app/ConductorListDialog.h"
+#include "dialogs/ConductorListDialog.h"
 
 #include <functional>
 #include <memory>
 
 namespace Ui {
-class TW_PRob;
+class TW_NPOdg;
 }
 
 namespace velt {
 
-class TW_PRob : public ConductorListDialog {
+class TW_NPOdg : public ConductorListDialog {
     Q_OBJECT
 
   public:
-    TW_PRob(Prompter& prompter, QWidget* parent = nullptr);
-    ~TW_PRob() override;
+    TW_NPOdg(Prompter& prompter, QWidget* parent = nullptr);
+    ~TW_NPOdg() override;
 
     /// Where "&Tak" finds both lists and the tower editor's two suspension heights.
     void setTowerListSource(std::function<TowerListFields()> source);
@@ -30,7 +29,7 @@ class TW_PRob : public ConductorListDialog {
     void BitBtn3Click(); ///< "&Tak"
 
   private:
-    std::unique_ptr<Ui::TW_PRob> ui;
+    std::unique_ptr<Ui::TW_NPOdg> ui;
     std::function<TowerListFields()> towerLists_;
 };
 

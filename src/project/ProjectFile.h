@@ -2,10 +2,8 @@
 // A line project file of velt-calc: the values a user would type into the line-data dialog
 // and its companions, put through the same checks in the same order.
 
-#include "dialogs/LineDataChecks.h"
-#include "dialogs/LineDataForm.h"
+#include "dialogs/LineSetup.h"
 #include "model/LineProject.h"
-#include "model/TowerChoice.h"
 
 #include <optional>
 #include <string>
@@ -19,11 +17,8 @@ struct CalculationAnswers {
     std::string comment;
 };
 
-/// The dialogs' state after a project file was loaded.
-struct LoadedProject {
-    LineDataForm form;
-    TowerChoiceState choice;
-    HeightIndicatorState indicator;
+/// The dialogs' state after a project file was loaded, and the calculation's answers.
+struct LoadedProject : LineDialogState {
     CalculationAnswers answers;
 };
 
