@@ -55,7 +55,6 @@ TW_Main::TW_Main(VeltApplication& app) : app_(app), ui(std::make_unique<Ui::TW_M
     project.shieldWiresOn = false;
     project.towerChosen = false;
     project.lineDataAccepted = false;
-    project.closingAll = false;
     project.variantCounter = 0;
 
     for (int i = 0; i < 2; ++i) {
@@ -317,7 +316,7 @@ bool TW_Main::FormCloseQuery() {
 }
 
 void TW_Main::FormClose() {
-    app_.project().closingAll = true;
+    closingAll_ = true;
     const QList<QMdiSubWindow*> windows = ui->MdiArea1->subWindowList();
     for (auto it = windows.crbegin(); it != windows.crend(); ++it) {
         (*it)->close();

@@ -53,6 +53,8 @@ class TW_Main : public QMainWindow {
     void Pionowo1Click();
     void Informacjeoprogramie1Click();
     void ClearBar();
+    /// Set once the program ends: variant windows then close without their question.
+    bool closingAll() const { return closingAll_; }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -71,6 +73,7 @@ class TW_Main : public QMainWindow {
     std::unique_ptr<Ui::TW_Main> ui;
     QLabel* panels_[2] = {};
     bool shown_ = false;
+    bool closingAll_ = false;
 };
 
 } // namespace velt

@@ -5,6 +5,7 @@
 #include <climits>
 #include <cmath>
 #include <cstdio>
+#include <locale.h>
 
 namespace velt {
 namespace {
@@ -104,8 +105,13 @@ std::string formatGeneral(double value) {
 }
 
 std::string formatNumber(const char* format, double value) {
+    // Formatted in the C locale whatever the process runs in: a report written under a
+    // Polish locale must not get decimal commas.
+    static const locale_t classic = newlocale(LC_ALL_MASK, "C", locale_t{});
+    const locale_t previous = uselocale(classic);
     char buffer[512];
     const int n = std::snprintf(buffer, sizeof buffer, format, value);
+    uselocale(previous);
     if (n < 0) {
         return {};
     }

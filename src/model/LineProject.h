@@ -17,73 +17,72 @@ inline constexpr int kProfileSlots = 210;
 inline constexpr int kTowerNameSlots = 64;
 
 struct LineProject {
-    char towerSeries[kTowerNameSlots];
-    char towerType[kTowerNameSlots];
-    double nominalVoltage;
-    double phaseVoltagePeak;
+    char towerSeries[kTowerNameSlots]{};
+    char towerType[kTowerNameSlots]{};
+    double nominalVoltage{};
+    double phaseVoltagePeak{};
 
     // Working conductors ("lpr").
-    std::uint32_t phaseConductorCount;
-    std::uint32_t phaseBundleSize;
-    double phaseRadius;
-    double phaseBundleSpacing;
+    std::uint32_t phaseConductorCount{};
+    std::uint32_t phaseBundleSize{};
+    double phaseRadius{};
+    double phaseBundleSpacing{};
     // Ground wires ("lpo").
-    std::uint32_t groundWireCount;
-    std::uint32_t groundBundleSize;
-    double groundWireRadius;
-    double groundBundleSpacing;
+    std::uint32_t groundWireCount{};
+    std::uint32_t groundBundleSize{};
+    double groundWireRadius{};
+    double groundBundleSpacing{};
     // Shield wires ("lpe"), the building conductors included.
-    std::uint32_t shieldWireCount;
-    std::uint32_t shieldBundleSize;
-    double shieldWireRadius;
-    double shieldBundleSpacing;
+    std::uint32_t shieldWireCount{};
+    std::uint32_t shieldBundleSize{};
+    double shieldWireRadius{};
+    double shieldBundleSpacing{};
 
-    std::uint32_t conductorCount;
-    double conductorX[kConductorSlots];
-    double conductorY[kConductorSlots];
-    double conductorRadius[kConductorSlots];
-    double equivalentRadius[3];
-    std::uint32_t circuitMode;
-    bool phaseOrderSwapped;
+    std::uint32_t conductorCount{};
+    double conductorX[kConductorSlots]{};
+    double conductorY[kConductorSlots]{};
+    double conductorRadius[kConductorSlots]{};
+    double equivalentRadius[3]{};
+    std::uint32_t circuitMode{};
+    bool phaseOrderSwapped{};
 
-    bool buildingOn;
-    bool shieldWiresOn;
-    bool towerChosen;
-    std::int32_t chosenTowerIndex;
-    bool lineDataAccepted;
-    bool buildingPresent;
-    double buildingFrontX;
-    double buildingFrontY;
-    double buildingRoofX;
-    double buildingRoofY;
+    bool buildingOn{};
+    bool shieldWiresOn{};
+    bool towerChosen{};
+    std::int32_t chosenTowerIndex{};
+    bool lineDataAccepted{};
+    bool buildingPresent{};
+    double buildingFrontX{};
+    double buildingFrontY{};
+    double buildingRoofX{};
+    double buildingRoofY{};
 
-    bool fieldKind; ///< false electric, true magnetic
-    bool lineKind;  ///< false horizontal line at height y, true vertical line at distance x
-    double lineCoordinate;
-    double pointX;
-    double pointY;
-    double calcRange;
-    double calcStep;
-    double profileLength;
+    bool fieldKind{}; ///< false electric, true magnetic
+    bool lineKind{};  ///< false horizontal line at height y, true vertical line at distance x
+    double lineCoordinate{};
+    double pointX{};
+    double pointY{};
+    double calcRange{};
+    double calcStep{};
+    double profileLength{};
 
-    std::int32_t variantCounter;
-    std::int32_t calculationDone;
-    bool closingAll;
+    std::int32_t variantCounter{};
+    std::int32_t calculationDone{};
 
-    double potentialFactor;
-    double capacitanceMatrix[kMatrixSlots][kMatrixSlots];
-    double determinantMantissa;
-    std::int32_t determinantExponent;
-    double fieldComponentX[kProfileSlots];
-    double fieldComponentY[kProfileSlots];
+    double potentialFactor{};
+    double capacitanceMatrix[kMatrixSlots][kMatrixSlots]{};
+    double determinantMantissa{};
+    std::int32_t determinantExponent{};
+    double fieldComponentX[kProfileSlots]{};
+    double fieldComponentY[kProfileSlots]{};
 
     // Members the desktop program keeps in its main window; the calculation depends on them.
-    double towerShift;
-    bool towerShifted;
-    double halfRange;
-    double lastHalfRange;
-    bool firstPassRunning;
-    double firstPassMaxIndex;
+    double towerShift{};
+    bool towerShifted{};
+    double halfRange{};
+    double lastHalfRange{};
+    bool firstPassRunning{};
+    double firstPassMaxIndex{};
 };
 
 } // namespace velt

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <fstream>
+#include <locale>
 #include <sstream>
 
 namespace velt {
@@ -170,6 +171,8 @@ int reportRowCount(const FieldProfile& f) {
 }
 
 void writeReportText(std::ostream& out, const FieldProfile& f) {
+    // Whole numbers too are written without a locale's digit grouping.
+    const std::locale previous = out.imbue(std::locale::classic());
     out << formatNumber("Obliczenia pola elektrycznego i magnetycznego linii u = %.1lf kv\n",
                         f.resultVoltage)
         << kStars;
@@ -186,6 +189,7 @@ void writeReportText(std::ostream& out, const FieldProfile& f) {
     } else {
         writeProfile(out, f);
     }
+    out.imbue(previous);
 }
 
 bool writeReport(const std::string& chosenName, const FieldProfile& profile,

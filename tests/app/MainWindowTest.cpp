@@ -88,7 +88,7 @@ TEST_F(MainWindowTest, TwentyFormsAreCreatedOnceInTheirOrderWithTheirCaptions) {
 TEST_F(MainWindowTest, StartStateIsEmpty) {
     const LineProject& p = app->project();
     EXPECT_FALSE(p.buildingOn || p.shieldWiresOn || p.towerChosen || p.lineDataAccepted ||
-                 p.closingAll);
+                 main().closingAll());
     EXPECT_EQ(p.variantCounter, 0);
     EXPECT_EQ(p.calculationDone, 0);
     EXPECT_TRUE(main().mdiArea().subWindowList().isEmpty());
@@ -237,7 +237,7 @@ TEST_F(MainWindowTest, ExitQuestionAnswers) {
     prompter->expectAnswer("TW_EndAsk", mrCancel);
     EXPECT_FALSE(main().close());
     EXPECT_TRUE(main().isVisible());
-    EXPECT_FALSE(app->project().closingAll);
+    EXPECT_FALSE(main().closingAll());
 
     // Escape answers "Nie": the program ends without saving and closes the children.
     prompter->expect("TW_EndAsk", [](QDialog& d) {
@@ -245,7 +245,7 @@ TEST_F(MainWindowTest, ExitQuestionAnswers) {
         return d.result();
     });
     EXPECT_TRUE(main().close());
-    EXPECT_TRUE(app->project().closingAll);
+    EXPECT_TRUE(main().closingAll());
     EXPECT_TRUE(main().mdiArea().subWindowList().isEmpty());
 }
 

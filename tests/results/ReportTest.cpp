@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <filesystem>
 #include <fstream>
+#include <locale>
 #include <memory>
 #include <sstream>
 
@@ -287,6 +289,22 @@ TEST_F(ReportFile, FilesThatCannotBeWrittenAreReported) {
         ASSERT_EQ(messages.size(), 1u);
         EXPECT_EQ(messages[0], "NIE MOGE UTWORZYC PLIKU: " + (dir / "pelny.txt").string());
     }
+}
+
+// A Polish locale set by the caller, for C functions and for streams, changes nothing:
+// no decimal commas, no digit grouping.
+TEST(Report, SameTextUnderAPolishLocale) {
+    const auto f = electricProfile();
+    const std::string classic = reportOf(*f);
+    if (std::setlocale(LC_ALL, "pl_PL.UTF-8") == nullptr) {
+        GTEST_SKIP() << "pl_PL.UTF-8 is not installed (scripts/setup generates it)";
+    }
+    const std::locale previous = std::locale::global(std::locale("pl_PL.UTF-8"));
+    const std::string polish = reportOf(*f);
+    std::locale::global(previous);
+    std::setlocale(LC_ALL, "C");
+    EXPECT_EQ(polish, classic);
+    EXPECT_NE(classic.find("2.500"), std::string::npos);
 }
 
 } // namespace
