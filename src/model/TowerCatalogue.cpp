@@ -1,6 +1,7 @@
 #include "model/TowerCatalogue.h"
 
 #include "model/FileNames.h"
+#include "model/FileReplacement.h"
 #include "model/OldTowerList.h"
 #include "model/TowerIndex.h"
 #include "model/TowerRecord.h"
@@ -35,48 +36,6 @@ CatalogueResult report(CatalogueUi& ui, const std::string& text, CatalogueResult
 bool sameKey(const IndexEntry& entry, const std::string& series, const std::string& type) {
     return entry.complete && entry.series == series && entry.type == type;
 }
-
-// A file replaced whole goes through a temporary file in the same folder renamed over it,
-// so a crash or a full disk never leaves it half written.
-class Replacement {
-  public:
-    explicit Replacement(std::string name) : name_(std::move(name)), temp_(name_ + ".~velt") {}
-    Replacement(const Replacement&) = delete;
-    Replacement& operator=(const Replacement&) = delete;
-    ~Replacement() {
-        if (!committed_) {
-            std::error_code error;
-            fs::remove(temp_, error);
-        }
-    }
-
-    bool open() {
-        out_.open(temp_, std::ios::binary | std::ios::trunc);
-        return out_.is_open();
-    }
-
-    bool write(const std::string& bytes) {
-        out_.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out_.flush();
-        return static_cast<bool>(out_);
-    }
-
-    bool commit() {
-        out_.close();
-        if (out_.fail())
-            return false;
-        std::error_code error;
-        fs::rename(temp_, name_, error);
-        committed_ = !error;
-        return committed_;
-    }
-
-  private:
-    std::string name_;
-    std::string temp_;
-    std::ofstream out_;
-    bool committed_ = false;
-};
 
 std::string recordBytes(const TowerDefinition& tower) {
     const TowerRecordBytes bytes = encodeTowerRecord(tower);
@@ -160,12 +119,12 @@ CatalogueResult CreateCatalogue(const std::string& path, const TowerDefinition& 
     const TowerDefinition stored = storedForm(tower);
     if (!canStore(stored))
         return report(ui, kBadTowerMessage, CatalogueResult::Refused);
-    Replacement data(names.dataName);
+    FileReplacement data(names.dataName);
     if (!data.open())
         return report(ui, kCannotOpenMessage + names.dataName, CatalogueResult::FileError);
     if (!data.write(recordBytes(stored)))
         return report(ui, kCreateFailedMessage, CatalogueResult::FileError);
-    Replacement index(names.indexName);
+    FileReplacement index(names.indexName);
     if (!index.open())
         return report(ui, kCannotOpenMessage + names.indexName, CatalogueResult::FileError);
     if (!index.write(formatIndexLine(0, stored.towerSeries, stored.towerType)))
@@ -290,7 +249,7 @@ CatalogueResult DeleteTower(const std::string& path, const std::string& series,
         if (i != found)
             rewritten += lines[i] + "\r\n";
     }
-    Replacement index(names.indexName);
+    FileReplacement index(names.indexName);
     if (!index.open() || !index.write(rewritten) || !index.commit())
         return report(ui, kWriteErrorMessage + names.indexName, CatalogueResult::FileError);
     return CatalogueResult::Done;
@@ -303,8 +262,8 @@ CatalogueResult ConvertOldCatalogue(const std::string& oldPath, const std::strin
     if (!old)
         return report(ui, kConvertCannotOpenMessage, CatalogueResult::FileError);
     const CatalogueFiles names = catalogueFiles(newPath);
-    Replacement data(names.dataName);
-    Replacement index(names.indexName);
+    FileReplacement data(names.dataName);
+    FileReplacement index(names.indexName);
     if (!data.open() || !index.open())
         return report(ui, kConvertCannotOpenMessage, CatalogueResult::FileError);
     ui.setStatus(kCountingStatus);

@@ -4,6 +4,7 @@
 #include "model/Cp1250.h"
 #include "model/DecimalText.h"
 #include "model/FileNames.h"
+#include "model/FileReplacement.h"
 #include "model/TextSlots.h"
 
 #include <algorithm>
@@ -199,15 +200,11 @@ bool writeReport(const std::string& chosenName, const FieldProfile& profile,
     writeReportText(text, profile);
     const std::string bytes = toCp1250(toCrLf(text.str()));
 
-    std::ofstream file(fileName, std::ios::binary | std::ios::trunc);
-    if (file.is_open()) {
-        file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        file.close();
-        if (!file.fail()) {
-            return true;
-        }
+    // Through a temporary file: a full disk never leaves a report cut short, and an earlier
+    // report of that name stays as it was.
+    if (replaceFile(fileName, bytes)) {
+        return true;
     }
-    // A report cut short by a full disk is no report: say so as for a file never created.
     showMessage(kCannotCreateFileMessage + fileName);
     return false;
 }

@@ -11,6 +11,7 @@
 #include <memory>
 #include <sstream>
 
+#include <sys/mount.h>
 #include <unistd.h>
 
 namespace velt {
@@ -281,14 +282,40 @@ TEST_F(ReportFile, FilesThatCannotBeWrittenAreReported) {
     EXPECT_EQ(messages[0], "NIE MOGE UTWORZYC PLIKU: " + (dir / "brak" / "wynik.txt").string());
     EXPECT_FALSE(std::filesystem::exists(dir / "brak"));
 
-    // A full disk: created, but the text does not get there.
-    if (std::filesystem::exists("/dev/full")) {
-        messages.clear();
-        std::filesystem::create_symlink("/dev/full", dir / "pelny.txt");
-        EXPECT_FALSE(writeReport((dir / "pelny.txt").string(), *f, sink));
-        ASSERT_EQ(messages.size(), 1u);
-        EXPECT_EQ(messages[0], "NIE MOGE UTWORZYC PLIKU: " + (dir / "pelny.txt").string());
+    // A folder of the report's name stays a folder.
+    messages.clear();
+    std::filesystem::create_directories(dir / "katalog.txt");
+    EXPECT_FALSE(writeReport((dir / "katalog").string(), *f, sink));
+    EXPECT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(std::filesystem::is_directory(dir / "katalog.txt"));
+}
+
+// A full disk: the report is refused and the earlier report of that name stays whole.
+TEST_F(ReportFile, AFullDiskKeepsTheEarlierReport) {
+    const std::filesystem::path small = dir / "maly";
+    std::filesystem::create_directories(small);
+    if (::mount("tmpfs", small.c_str(), "tmpfs", 0, "size=16k") != 0) {
+        GTEST_SKIP() << "a small file system cannot be mounted here";
     }
+    struct Unmount {
+        const std::filesystem::path& at;
+        ~Unmount() { ::umount2(at.c_str(), MNT_DETACH); }
+    } unmount{small};
+    auto f = electricProfile();
+    ASSERT_TRUE(writeReport((small / "wynik").string(), *f, sink));
+    const std::string earlier = bytesOf(small / "wynik.txt");
+    {
+        std::ofstream filler(small / "wypelnienie", std::ios::binary);
+        const std::string block(1024, 'x');
+        while (filler.write(block.data(), static_cast<std::streamsize>(block.size()))) {
+            filler.flush();
+        }
+    }
+    copyText(f->resultComment, sizeof f->resultComment, "Inny komentarz", kMaxCommentLength);
+    EXPECT_FALSE(writeReport((small / "wynik").string(), *f, sink));
+    EXPECT_EQ(messages.size(), 1u);
+    EXPECT_EQ(bytesOf(small / "wynik.txt"), earlier);
+    EXPECT_FALSE(std::filesystem::exists(small / "wynik.txt.~velt"));
 }
 
 // A Polish locale set by the caller, for C functions and for streams, changes nothing:
