@@ -2,13 +2,20 @@
 
 #include "app/TW_Main.h"
 
+#include "app/DataPanelWindow.h"
 #include "app/HelpViewer.h"
 #include "app/LayoutTable.h"
 #include "app/TW_About.h"
 #include "app/TW_EndAsk.h"
 #include "app/TW_Splash.h"
 #include "app/ToolbarGlyphs.h"
+#include "app/Variants.h"
 #include "app/VeltApplication.h"
+#include "app/VariantWindow.h"
+#include "calc/CalculationDriver.h"
+#include "model/FileNames.h"
+#include "render/GifWriter.h"
+#include "results/Report.h"
 #include "dialogs/LineDataChecks.h"
 #include "dialogs/TW_LoadS.h"
 #include "dialogs/TW_Save.h"
@@ -200,17 +207,43 @@ void TW_Main::Drukuj1Click() {
     saveVariant(nullptr);
 }
 
-void TW_Main::saveVariant(QMdiSubWindow* window) {
+TW_Main::SaveOutcome TW_Main::saveVariant(QMdiSubWindow* window) {
     if (app_.project().calculationDone < 1) {
         app_.prompter().showMessage(QStringLiteral("Nie wykonano obliczeń!"));
-        return;
+        return SaveOutcome::Refused;
     }
     QMdiSubWindow* target = window != nullptr ? window : ui->MdiArea1->activeSubWindow();
     if (target == nullptr) {
         app_.prompter().showMessage(QStringLiteral("Nie wybrano wariantu!"));
-        return;
+        return SaveOutcome::Refused;
     }
     target->showMaximized();
+    ui->MdiArea1->setActiveSubWindow(target);
+    const QString chosen = app_.prompter().askSaveFileName(this);
+    if (chosen.isEmpty()) {
+        return SaveOutcome::Cancelled;
+    }
+    const VariantView* view = Variants::viewOf(target);
+    if (view == nullptr) {
+        return SaveOutcome::Refused;
+    }
+    return writeVariantFiles(*view, chosen.toStdString()) ? SaveOutcome::Saved
+                                                          : SaveOutcome::Failed;
+}
+
+bool TW_Main::writeVariantFiles(const VariantView& view, const std::string& chosen) {
+    const FieldProfile& record = view.record();
+    // A calculation on the conductors has no graph: only its report is written.
+    if (!record.resultOnConductors) {
+        const std::string picture = replaceExtension(chosen, ".gif");
+        if (const auto failure = writeGif(view.picture(), picture)) {
+            app_.prompter().showMessage(QString::fromStdString(*failure));
+            return false;
+        }
+    }
+    return writeReport(chosen, record, [this](const std::string& message) {
+        app_.prompter().showMessage(QString::fromStdString(message));
+    });
 }
 
 void TW_Main::Drukujwyniki1Click() {
@@ -224,7 +257,21 @@ void TW_Main::Drukujwyniki1Click() {
 }
 
 void TW_Main::Oblicz() {
-    // The calculation and its variant windows take over here.
+    DataPanelWindow dataWindow(*ui->MdiArea1, app_.project());
+    PassContext ctx{app_.project(), app_.profile(), app_.collectLineData(), app_.calculationUi()};
+    if (calculate(ctx, &dataWindow) == CalculationOutcome::Done) {
+        variants().createVariant(app_.profile());
+    }
+}
+
+Variants& TW_Main::variants() {
+    // Made on first use: the variant question is created after the main window.
+    if (variants_ == nullptr) {
+        variants_ = std::make_unique<Variants>(Variants::Parts{
+            *ui->MdiArea1, *ui->Wykres1, app_.prompter(), app_.uWar(),
+            [this] { return closingAll_; }, [this] { return app_.project().towerShifted; }});
+    }
+    return *variants_;
 }
 
 void TW_Main::BitBtn10Click() {
@@ -302,7 +349,10 @@ bool TW_Main::FormCloseQuery() {
         window->update();
         switch (app_.prompter().exec(app_.save())) {
         case mrYes:
-            saveVariant(window);
+            // A variant the user wanted kept is never lost: a failed write stops the walk.
+            if (saveVariant(window) == SaveOutcome::Failed) {
+                return false;
+            }
             break;
         case mrNo:
             break;

@@ -5,6 +5,7 @@
 #include <QMainWindow>
 
 #include <memory>
+#include <string>
 
 class QLabel;
 class QMdiArea;
@@ -17,6 +18,8 @@ class TW_Main;
 
 namespace velt {
 
+class Variants;
+class VariantView;
 class VeltApplication;
 
 class TW_Main : public QMainWindow {
@@ -29,6 +32,8 @@ class TW_Main : public QMainWindow {
     QMdiArea& mdiArea();
     /// The "Wykres" menu: one entry per variant window.
     QMenu& chartMenu();
+    /// The result variants of this run.
+    Variants& variants();
 
     /// Panel 0 shows the progress of a calculation, panel 1 the messages.
     void setStatusText(int panel, const QString& text);
@@ -65,7 +70,11 @@ class TW_Main : public QMainWindow {
     /// Whether the program may end now; asks about saving when there are results.
     bool FormCloseQuery();
     void FormClose();
-    void saveVariant(QMdiSubWindow* window);
+    enum class SaveOutcome { Refused, Cancelled, Saved, Failed };
+    /// `Drukuj1Click` with a sender: the given variant window, or the active one.
+    SaveOutcome saveVariant(QMdiSubWindow* window);
+    /// The picture (".gif") and the report (".txt") under the chosen name.
+    bool writeVariantFiles(const VariantView& view, const std::string& chosen);
     void tileChildren(Qt::Orientation orientation);
     void setUpToolBar();
 
@@ -74,6 +83,7 @@ class TW_Main : public QMainWindow {
     QLabel* panels_[2] = {};
     bool shown_ = false;
     bool closingAll_ = false;
+    std::unique_ptr<Variants> variants_;
 };
 
 } // namespace velt

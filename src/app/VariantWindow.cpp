@@ -1,0 +1,37 @@
+// The paint area of a variant window.
+
+#include "app/VariantWindow.h"
+
+#include "app/VariantGraph.h"
+
+#include <QPainter>
+
+namespace velt {
+
+VariantView::VariantView(const FieldProfile& live, std::function<bool()> towerShifted,
+                         QWidget* parent)
+    : QWidget(parent), record_(std::make_unique<FieldProfile>(live)),
+      towerShifted_(std::move(towerShifted)) {
+    setObjectName(QStringLiteral("PaintBox1"));
+    setAutoFillBackground(true);
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    setPalette(white);
+}
+
+VariantView::~VariantView() = default;
+
+QImage VariantView::picture() const {
+    return const_cast<VariantView*>(this)->grab().toImage();
+}
+
+void VariantView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    paintVariantGraph(painter, size(), *record_, towerShifted_ && towerShifted_());
+}
+
+QString variantCaption(int number) {
+    return QStringLiteral("Wariant %1.").arg(number);
+}
+
+} // namespace velt

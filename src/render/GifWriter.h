@@ -1,0 +1,25 @@
+#pragma once
+// The graph of a variant saved as a GIF picture with a 256-entry palette.
+
+#include <QImage>
+
+#include <optional>
+#include <string>
+
+namespace velt {
+
+/// The colours the graph draws with; the palette keeps them exactly.
+inline constexpr QRgb kGraphColours[] = {
+    qRgb(255, 255, 255), qRgb(0, 0, 0),     qRgb(255, 0, 0),
+    qRgb(0, 255, 0),     qRgb(0, 128, 0),   qRgb(0, 0, 255),
+};
+
+/// A 256-entry palette for `image`: the graph's colours first, then the image's most
+/// frequent other colours; every colour when the image has no more than 256.
+QList<QRgb> graphPalette(const QImage& image);
+
+/// Writes `image` as a GIF under `fileName`, overwriting a file of that name; a failed write
+/// leaves an earlier file as it was. Returns the message (naming the file) on failure.
+std::optional<std::string> writeGif(const QImage& image, const std::string& fileName);
+
+} // namespace velt
