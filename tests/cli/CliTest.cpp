@@ -97,6 +97,17 @@ json base(const std::string& tower) {
     return {{"tower", tower}, {"workingHeight", 12.0}, {"groundWireHeight", 30.0}, {"range", 50.0}};
 }
 
+// A 110 kV tower of single conductors with one ground wire on the axis, the working
+// conductors at `phase` ([x, height above the lowest] pairs).
+json towerOf(const std::string& series, const std::string& type, const json& phase) {
+    return {{"series", series},        {"type", type},
+            {"nominalVoltage", 110.0}, {"phaseVoltagePeak", 100.429},
+            {"phaseDiameter", 0.016},  {"groundDiameter", 0.013},
+            {"phaseBundleSize", 1},    {"phaseBundleSpacing", 1.0},
+            {"groundBundleSize", 1},   {"groundBundleSpacing", 1.0},
+            {"phase", phase},          {"groundX", {0.0}}};
+}
+
 // The printed table is the stored profile: positions relative to the axis as printed,
 // values with the printed decimals, one row per point.
 void expectReportMatchesProfile(const ParsedReport& report, const json& p) {
@@ -231,20 +242,8 @@ TEST_F(Cli, InterferenceOnTheConductors) {
 TEST_F(Cli, TwoPassSideAndAxis) {
     for (const double side : {-1.0, 1.0}) {
         SCOPED_TRACE(side);
-        json tower = {{"series", "T"},
-                      {"type", "1"},
-                      {"nominalVoltage", 110.0},
-                      {"phaseVoltagePeak", 100.429},
-                      {"phaseDiameter", 0.016},
-                      {"groundDiameter", 0.013},
-                      {"phaseBundleSize", 1},
-                      {"phaseBundleSpacing", 1.0},
-                      {"groundBundleSize", 1},
-                      {"groundBundleSpacing", 1.0},
-                      {"phase", {{side * 6, 0.0}, {side * 9, 0.0}, {side * 12, 0.0}}},
-                      {"groundX", {0.0}}};
         json project = base("S12");
-        project["tower"] = tower;
+        project["tower"] = towerOf("T", "1", {{side * 6, 0.0}, {side * 9, 0.0}, {side * 12, 0.0}});
         const Output o = compute(project);
         ASSERT_EQ(o.run.status, 0) << o.run.err;
         const ParsedReport report = parseReport(o.report);
@@ -326,18 +325,7 @@ TEST_F(Cli, JsonHoldsTheWholeProfileAtFullPrecision) {
 // A tower from a catalogue, named relative to the project file, computes as the built-in
 // tower with the same data.
 TEST_F(Cli, CatalogueTower) {
-    json tower = {{"series", "S12k"},
-                  {"type", "P"},
-                  {"nominalVoltage", 110.0},
-                  {"phaseVoltagePeak", 100.429},
-                  {"phaseDiameter", 0.016},
-                  {"groundDiameter", 0.013},
-                  {"phaseBundleSize", 1},
-                  {"phaseBundleSpacing", 1.0},
-                  {"groundBundleSize", 1},
-                  {"groundBundleSpacing", 1.0},
-                  {"phase", {{-2.6, 0.0}, {3.4, 0.0}, {2.6, 3.2}}},
-                  {"groundX", {0.0}}};
+    const json tower = towerOf("S12k", "P", {{-2.6, 0.0}, {3.4, 0.0}, {2.6, 3.2}});
     const fs::path towerFile = write("wieza.json", tower);
     ASSERT_EQ(run({"towers", "add", (dir / "wieze").string(), towerFile.string()}).status, 0);
 
