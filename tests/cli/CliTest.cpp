@@ -1,3 +1,4 @@
+#include "CapturedRun.h"
 #include "ReportFormat.h"
 
 #include "cli/BatchRun.h"
@@ -20,21 +21,11 @@ namespace {
 
 namespace fs = std::filesystem;
 using nlohmann::json;
+using testing::fileBytes;
 using testing::ParsedReport;
 using testing::parseReport;
 
-std::string bytesOf(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-struct CliRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
+using CliRun = testing::CapturedRun;
 
 struct Cli : ::testing::Test {
     fs::path dir = fs::temp_directory_path() / ("velt-cli-" + std::to_string(::getpid()));
@@ -46,13 +37,7 @@ struct Cli : ::testing::Test {
     void TearDown() override { fs::remove_all(dir); }
 
     static CliRun run(const std::vector<std::string>& args) {
-        std::ostringstream out;
-        std::ostringstream err;
-        CliRun r;
-        r.status = runVeltCalc(args, out, err);
-        r.out = out.str();
-        r.err = err.str();
-        return r;
+        return testing::runCaptured(runVeltCalc, args);
     }
     fs::path write(const std::string& name, const json& project) const {
         const fs::path path = dir / name;
@@ -72,9 +57,9 @@ struct Cli : ::testing::Test {
         o.run = run({path.string(), "--json", (dir / "p.json").string(), "--csv",
                      (dir / "p.csv").string()});
         if (o.run.status == 0) {
-            o.report = bytesOf(dir / "projekt.txt");
-            o.profile = json::parse(bytesOf(dir / "p.json"));
-            std::istringstream csv(bytesOf(dir / "p.csv"));
+            o.report = fileBytes(dir / "projekt.txt");
+            o.profile = json::parse(fileBytes(dir / "p.json"));
+            std::istringstream csv(fileBytes(dir / "p.csv"));
             for (std::string line; std::getline(csv, line);) {
                 o.csv.push_back(line);
             }
@@ -149,15 +134,15 @@ TEST_F(Cli, ExamplesGiveTheCheckedReports) {
         ASSERT_EQ(r.status, 0) << r.err;
         EXPECT_EQ(r.err, "");
         EXPECT_EQ(r.out, (dir / name).string() + ".txt\n");
-        const std::string report = bytesOf(dir / (std::string(name) + ".txt"));
+        const std::string report = fileBytes(dir / (std::string(name) + ".txt"));
         EXPECT_EQ(parseReport(report).problem, "");
-        EXPECT_EQ(report, bytesOf(fs::path(VELT_EXPECTED_DIR) / (std::string(name) + ".txt")));
+        EXPECT_EQ(report, fileBytes(fs::path(VELT_EXPECTED_DIR) / (std::string(name) + ".txt")));
     }
 }
 
 // The format check itself finds a broken line.
 TEST_F(Cli, FormatCheckFindsBrokenLines) {
-    const std::string good = bytesOf(fs::path(VELT_EXPECTED_DIR) / "h52-magnetic-building.txt");
+    const std::string good = fileBytes(fs::path(VELT_EXPECTED_DIR) / "h52-magnetic-building.txt");
     ASSERT_EQ(parseReport(good).problem, "");
     const std::vector<std::pair<std::string, std::string>> breaks = {
         {"[A]\r\n", "[A]\n"},
@@ -520,7 +505,7 @@ TEST_F(Cli, ProgramEndToEnd) {
     int status = std::system(command.c_str());
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 2);
-    EXPECT_EQ(bytesOf(dir / "err"), "Zakres obliczeń musi być większy od 0.0 [m]!\n");
+    EXPECT_EQ(fileBytes(dir / "err"), "Zakres obliczeń musi być większy od 0.0 [m]!\n");
 
     const std::string example = std::string("'") + VELT_CALC_BINARY + "' '" + VELT_EXAMPLES_DIR +
                                 "/z52-horizontal.json' -o '" + (dir / "z52").string() + "' > '" +
@@ -528,9 +513,9 @@ TEST_F(Cli, ProgramEndToEnd) {
     status = std::system(example.c_str());
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 0);
-    EXPECT_EQ(bytesOf(dir / "out"), (dir / "z52.txt").string() + "\n");
-    EXPECT_EQ(bytesOf(dir / "z52.txt"),
-              bytesOf(fs::path(VELT_EXPECTED_DIR) / "z52-horizontal.txt"));
+    EXPECT_EQ(fileBytes(dir / "out"), (dir / "z52.txt").string() + "\n");
+    EXPECT_EQ(fileBytes(dir / "z52.txt"),
+              fileBytes(fs::path(VELT_EXPECTED_DIR) / "z52-horizontal.txt"));
 }
 
 } // namespace
