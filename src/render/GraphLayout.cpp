@@ -103,11 +103,13 @@ void layoutCrossSection(const LayoutContext& c, GraphLayout& g) {
     addConductors(c, g, 1, lpr, GraphInk::Red);
     addConductors(c, g, lpr + 1, lpo, GraphInk::Lime);
     addConductors(c, g, lpr + lpo + 1, lpe, GraphInk::Blue);
-    if (f.resultBuildingPresent && f.resultBuildingX1 <= c.map.scales.xMax) {
-        const int wallX = c.map.positionX(f.resultBuildingX1);
+    const double frontX = buildingInProfile(f, f.resultBuildingX1);
+    if (f.resultBuildingPresent && frontX <= c.map.scales.xMax) {
+        const int wallX = c.map.positionX(frontX);
+        const double roofX = buildingInProfile(f, f.resultBuildingX2);
         g.building = {{wallX, c.frame.axisY()},
                       {wallX, c.map.heightY(f.resultBuildingY1)},
-                      {c.map.positionX(f.resultBuildingX2), c.map.heightY(f.resultBuildingY2)}};
+                      {c.map.positionX(roofX), c.map.heightY(f.resultBuildingY2)}};
     }
 }
 

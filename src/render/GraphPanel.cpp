@@ -28,9 +28,10 @@ struct PanelWriter {
 void writeBuilding(const FieldProfile& f, PanelWriter& w) {
     w.line(9, "BUDYNEK:", TextStyle::BoldUnderlined);
     w.line(10, "Wsp. szczytu frontu: [m]");
-    w.line(11, pairText(f.resultBuildingX1 - f.resultAxisX, f.resultBuildingY1));
+    const double axis = f.resultAxisX;
+    w.line(11, pairText(buildingInProfile(f, f.resultBuildingX1) - axis, f.resultBuildingY1));
     w.line(12, "Wsp. konca dachu: [m]");
-    w.line(13, pairText(f.resultBuildingX2 - f.resultAxisX, f.resultBuildingY2));
+    w.line(13, pairText(buildingInProfile(f, f.resultBuildingX2) - axis, f.resultBuildingY2));
 }
 
 // The names of the three curves, each with a stroke in the curve's style.

@@ -100,6 +100,11 @@ int GraphMapping::positionX(double u) const {
     return pixel(left + (u + scales.shift) * scales.px);
 }
 
+double buildingInProfile(const FieldProfile& f, double x) {
+    const bool leftHalf = !f.resultTowerShifted && !f.resultLineKind && f.resultAxisOffsetSet;
+    return leftHalf ? x + f.resultAxisX : x;
+}
+
 int storedPointCount(const FieldProfile& f) {
     return std::clamp(f.profilePointCount, 0, kProfileSlots - 1);
 }

@@ -47,6 +47,11 @@ struct GraphMapping {
     int positionX(double u) const;
 };
 
+/// A building x of the record in the profile's coordinate. The building is recorded from
+/// the tower axis (plus the tower shift), the conductors in the frame of the pass; the two
+/// differ when the left half was computed, whose profile starts a half range before the axis.
+double buildingInProfile(const FieldProfile& f, double x);
+
 /// Number of profile points the record holds (its count, within the arrays).
 int storedPointCount(const FieldProfile& f);
 

@@ -241,6 +241,28 @@ TEST(GraphLayout, CrossSection) {
     EXPECT_EQ(g.building[0], (PixelPoint{map.positionX(35.0), 45 + g.frame.plotH}));
     EXPECT_EQ(g.building[2], (PixelPoint{map.positionX(45.0), map.heightY(9.0)}));
 
+    // The left half of an unshifted tower: the profile ends at the axis, 60 m in; the building
+    // keeps its place beside the tower, on the plot and in the panel.
+    std::string project = testing::largestGraphProject();
+    const std::string right = R"("frontX": 25.0, "frontY": 6.0, "roofX": 35.0)";
+    project.replace(project.find(right), right.size(),
+                    R"("frontX": -25.0, "frontY": 6.0, "roofX": -35.0)");
+    const Computed left = computeProject(project);
+    ASSERT_TRUE(left.profile->resultAxisOffsetSet);
+    ASSERT_EQ(left.profile->resultAxisX, 60.0);
+    g = windowLayout(*left.profile);
+    const GraphMapping leftMap{g.scales, 65, 45, g.frame.plotH, left.profile->resultStep};
+    ASSERT_EQ(g.building.size(), 3u);
+    EXPECT_EQ(g.building[0].x, leftMap.positionX(60.0 - 25.0));
+    EXPECT_EQ(g.building[2].x, leftMap.positionX(60.0 - 35.0));
+    EXPECT_EQ(g.panel[9].text.text, "     -25.00,6.00");
+    EXPECT_EQ(g.panel[11].text.text, "     -35.00,9.00");
+    // On the other side of the tower it is beyond the computed half.
+    const Computed beyond = computeProject(testing::largestGraphProject());
+    g = windowLayout(*beyond.profile);
+    EXPECT_TRUE(g.building.empty());
+    EXPECT_EQ(g.panel[9].text.text, "     25.00,6.00");
+
     // Shield wires at -12 and 12 from the axis: the one left of the profile is left out.
     const Computed shield = computeProject(exampleProject("h52-magnetic-building"));
     g = windowLayout(*shield.profile);
