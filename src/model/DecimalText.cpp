@@ -6,6 +6,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include <locale.h>
+
 namespace velt {
 namespace {
 
@@ -104,8 +106,13 @@ std::string formatGeneral(double value) {
 }
 
 std::string formatNumber(const char* format, double value) {
+    // printf writes the separator of the thread's locale, which a Qt application takes from
+    // the user's settings; the program's numbers always show a point.
+    static const locale_t pointLocale = newlocale(LC_NUMERIC_MASK, "C", nullptr);
+    const locale_t previous = uselocale(pointLocale);
     char buffer[512];
     const int n = std::snprintf(buffer, sizeof buffer, format, value);
+    uselocale(previous);
     if (n < 0) {
         return {};
     }
