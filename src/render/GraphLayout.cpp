@@ -64,7 +64,7 @@ void layoutMaximum(const LayoutContext& c, GraphLayout& g) {
     MaximumMarker marker;
     if (!f.resultTowerShifted && f.resultAxisOffsetSet) {
         const GraphScales& s = c.map.scales;
-        const double start = c.frame.left + (m - 1) * f.resultStep * s.px - s.shift * s.px;
+        const double start = c.frame.left + (m - 1.0) * f.resultStep * s.px - s.shift * s.px;
         marker.line = {{x, y}, {pixel(start - w), y}};
         marker.label = {{pixel(start - 1.5 * w), labelY}, label};
     } else {

@@ -86,7 +86,7 @@ GraphScales graphScales(const FieldProfile& f, int plotW, int plotH, bool towerS
 }
 
 int GraphMapping::pointX(int i, double extra) const {
-    return pixel(left + ((i - 1) * step + scales.shift) * scales.px + extra);
+    return pixel(left + ((i - 1.0) * step + scales.shift) * scales.px + extra);
 }
 
 int GraphMapping::valueY(double v) const {

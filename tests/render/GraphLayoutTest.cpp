@@ -287,9 +287,11 @@ TEST(GraphLayout, PanelLines) {
                                                             {15, "H  :"},
                                                             {16, "Hx :"},
                                                             {17, "Hy :"}};
-    for (const auto& [k, text] : lines) {
-        const auto it = std::find_if(g.panel.begin(), g.panel.end(),
-                                     [&](const PanelLine& l) { return l.text.text == text; });
+    for (const auto& line : lines) {
+        const auto& [k, text] = line;
+        const auto it = std::find_if(g.panel.begin(), g.panel.end(), [&](const PanelLine& l) {
+            return l.text.text == line.second;
+        });
         ASSERT_NE(it, g.panel.end()) << text;
         EXPECT_EQ(it->text.at, (PixelPoint{left, 10 + k * 14})) << text;
         EXPECT_EQ(it->style, k == 9 ? TextStyle::BoldUnderlined : TextStyle::Bold) << text;

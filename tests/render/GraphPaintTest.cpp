@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace velt {
 namespace {
 
@@ -113,7 +115,7 @@ TEST(GraphPaint, AnySize) {
     profiles.emplace_back(); // all zero: no range, no scale
     Computed odd;
     odd.profile->profilePointCount = -5;
-    odd.profile->resultMaxIndex = 1 << 30;
+    odd.profile->resultMaxIndex = std::numeric_limits<int>::min();
     odd.profile->resultPhaseConductorCount = 1000;
     odd.profile->resultShieldWireCount = 5;
     odd.profile->resultBuildingPresent = true;
