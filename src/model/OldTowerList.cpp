@@ -4,7 +4,10 @@
 #include "model/TowerIndex.h"
 #include "model/TowerRecord.h"
 
+#include <algorithm>
+#include <array>
 #include <charconv>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -118,6 +121,27 @@ std::string numberText(double value) {
     return std::string(buffer, end);
 }
 
+// One line of a group, its fields separated by commas. Appended piece by piece: GCC 12
+// reports false overlaps (-Wrestrict) in long chains of "text" + std::string.
+void appendLine(std::string& group, std::initializer_list<std::string> fields) {
+    const char* separator = "";
+    for (const std::string& field : fields) {
+        group.append(separator).append(field);
+        separator = ",";
+    }
+    group += '\n';
+}
+
+// A line of the first `count` coordinates (at most every tower position).
+void appendCoordinates(std::string& group, const std::array<double, kTowerPositions>& values,
+                       std::uint64_t count) {
+    const std::size_t shown = static_cast<std::size_t>(
+        std::min<std::uint64_t>(count, static_cast<std::uint64_t>(kTowerPositions)));
+    for (std::size_t i = 0; i < shown; ++i)
+        group.append(i > 0 ? "," : "").append(numberText(values[i]));
+    group += '\n';
+}
+
 } // namespace
 
 OldTowerList readOldTowerList(std::istream& in) {
@@ -135,21 +159,19 @@ bool writeOldTowerList(std::ostream& out, const std::vector<TowerDefinition>& to
     for (const TowerDefinition& tower : towers) {
         const std::uint64_t used =
             std::uint64_t{tower.phaseConductorCount} + std::uint64_t{tower.groundWireCount};
-        std::string group =
-            "#" + toCp1250(tower.towerSeries) + "#\n" + toCp1250(tower.towerType) + "\n" +
-            numberText(tower.nominalVoltage) + "," + numberText(tower.phaseVoltagePeak) + "," +
-            std::to_string(tower.phaseConductorCount) + "," +
-            std::to_string(tower.groundWireCount) + "\n" + std::to_string(tower.phaseBundleSize) +
-            "," + numberText(tower.phaseBundleSpacing) + "," + numberText(tower.phaseDiameter) +
-            "," + std::to_string(tower.groundBundleSize) + "," +
-            numberText(tower.groundBundleSpacing) + "," + numberText(tower.groundDiameter) + "\n";
-        for (std::size_t i = 0; i < used && i < static_cast<std::size_t>(kTowerPositions); ++i)
-            group += (i > 0 ? "," : "") + numberText(tower.conductorX[i]);
-        group += "\n";
-        for (std::size_t i = 0;
-             i < tower.phaseConductorCount && i < static_cast<std::size_t>(kTowerPositions); ++i)
-            group += (i > 0 ? "," : "") + numberText(tower.conductorY[i]);
-        group += "\n\n";
+        std::string group;
+        group.append("#").append(toCp1250(tower.towerSeries)).append("#\n");
+        appendLine(group, {toCp1250(tower.towerType)});
+        appendLine(group, {numberText(tower.nominalVoltage), numberText(tower.phaseVoltagePeak),
+                           std::to_string(tower.phaseConductorCount),
+                           std::to_string(tower.groundWireCount)});
+        appendLine(group,
+                   {std::to_string(tower.phaseBundleSize), numberText(tower.phaseBundleSpacing),
+                    numberText(tower.phaseDiameter), std::to_string(tower.groundBundleSize),
+                    numberText(tower.groundBundleSpacing), numberText(tower.groundDiameter)});
+        appendCoordinates(group, tower.conductorX, used);
+        appendCoordinates(group, tower.conductorY, tower.phaseConductorCount);
+        group += '\n';
         const std::string bytes = toCrLf(group);
         out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     }
