@@ -2,7 +2,7 @@
 
 #include "calc/CalculationDriver.h"
 #include "cli/BatchUi.h"
-#include "cli/ProjectFile.h"
+#include "project/ProjectFile.h"
 
 #include <fstream>
 #include <sstream>
