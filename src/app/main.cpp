@@ -7,7 +7,9 @@
 #include <QMessageBox>
 
 #include <clocale>
+#include <cstring>
 #include <exception>
+#include <iostream>
 #include <memory>
 
 namespace {
@@ -34,9 +36,22 @@ class GuardedApplication : public QApplication {
     }
 };
 
+bool asksVersion(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--version") == 0)
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // Answered before Qt starts, so that it needs no display.
+    if (asksVersion(argc, argv)) {
+        std::cout << "velt " VELT_VERSION "\n";
+        return 0;
+    }
     GuardedApplication application(argc, argv);
     // The core formats numbers with printf and expects a point.
     std::setlocale(LC_NUMERIC, "C");

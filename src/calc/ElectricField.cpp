@@ -6,7 +6,6 @@
 #include "calc/Computability.h"
 #include "calc/FieldConstants.h"
 #include "calc/FieldPassCommon.h"
-#include "calc/PassProgress.h"
 #include "calc/PhaseTables.h"
 #include "calc/ProfileSampling.h"
 #include "calc/SurfaceResults.h"
@@ -103,16 +102,8 @@ bool computeElectricField(PassContext& ctx, double lineMode, double lineX, bool 
     EvaluationPoints points;
     passPoints(p, lineMode, lineX, onConductors, points);
     double values[kProfileSlots] = {};
-    PassProgress progress(ctx.ui, points.count);
-    for (int i = 1; i <= points.count; ++i) {
-        progress.advance();
-        p.pointX = points.x[i];
-        p.pointY = points.y[i];
-        double px = p.pointX;
-        double py = p.pointY;
-        moveOffConductorAxis(p, p.conductorCount, px, py);
-        values[i] = fieldAt(p, *charges, px, py);
-    }
+    evaluatePoints(ctx, points, p.conductorCount, values,
+                   [&](int, double px, double py) { return fieldAt(p, *charges, px, py); });
     ctx.ui.setStatus(0, "");
     ctx.ui.setStatus(1, "Obliczenia wykonane!");
 

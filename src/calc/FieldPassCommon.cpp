@@ -1,6 +1,7 @@
 #include "calc/FieldPassCommon.h"
 
 #include "calc/Computability.h"
+#include "calc/PassProgress.h"
 #include "calc/SurfaceResults.h"
 #include "model/TextSlots.h"
 
@@ -32,6 +33,21 @@ void passPoints(const LineProject& p, double lineMode, double lineX, bool onCond
     } else {
         linePoints(profilePointCount(p.calcRange, p.calcStep), p.calcStep, lineMode, lineX,
                    p.pointY, points);
+    }
+}
+
+void evaluatePoints(PassContext& ctx, const EvaluationPoints& points, std::uint32_t axisConductors,
+                    double (&values)[kProfileSlots], const PointEvaluation& fieldAt) {
+    LineProject& p = ctx.project;
+    PassProgress progress(ctx.ui, points.count);
+    for (int i = 1; i <= points.count; ++i) {
+        progress.advance();
+        p.pointX = points.x[i];
+        p.pointY = points.y[i];
+        double px = p.pointX;
+        double py = p.pointY;
+        moveOffConductorAxis(p, axisConductors, px, py);
+        values[i] = fieldAt(i, px, py);
     }
 }
 

@@ -4,6 +4,9 @@
 #include "calc/EvaluationPoints.h"
 #include "calc/FieldPass.h"
 
+#include <cstdint>
+#include <functional>
+
 namespace velt {
 
 /// Refuses, before any arithmetic and with the message shown, what a pass cannot compute.
@@ -13,6 +16,15 @@ bool admitPass(PassContext& ctx, bool onConductors, bool electric);
 /// conductors).
 void passPoints(const LineProject& project, double lineMode, double lineX, bool onConductors,
                 EvaluationPoints& points);
+
+/// The field at evaluation point `i` (1-based), taken at (`px`, `py`).
+using PointEvaluation = std::function<double(int i, double px, double py)>;
+
+/// The loop of a pass over its points, with the progress shown: each point is kept in the
+/// project's pointX/pointY, moved off the axis of conductors 1..`axisConductors` and
+/// evaluated by `fieldAt` into values[i].
+void evaluatePoints(PassContext& ctx, const EvaluationPoints& points, std::uint32_t axisConductors,
+                    double (&values)[kProfileSlots], const PointEvaluation& fieldAt);
 
 /// Step, counts, last point and line of the pass into the result record.
 void copyLineResults(PassContext& ctx, double lineX);

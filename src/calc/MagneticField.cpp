@@ -5,7 +5,6 @@
 #include "calc/CapacitanceMatrix.h"
 #include "calc/FieldConstants.h"
 #include "calc/FieldPassCommon.h"
-#include "calc/PassProgress.h"
 #include "calc/PhaseTables.h"
 #include "calc/ProfileSampling.h"
 #include "calc/SurfaceResults.h"
@@ -98,19 +97,12 @@ bool computeMagneticField(PassContext& ctx, double lineMode, double lineX, bool 
     EvaluationPoints points;
     passPoints(p, lineMode, lineX, onConductors, points);
     double values[kProfileSlots] = {};
-    PassProgress progress(ctx.ui, points.count);
-    for (int i = 1; i <= points.count; ++i) {
-        progress.advance();
-        p.pointX = points.x[i];
-        p.pointY = points.y[i];
-        double px = p.pointX;
-        double py = p.pointY;
-        moveOffConductorAxis(p, p.phaseConductorCount, px, py);
+    evaluatePoints(ctx, points, p.phaseConductorCount, values, [&](int i, double px, double py) {
         const PointField f = fieldAt(p, currents, px, py);
-        values[i] = f.magnitude;
         p.fieldComponentX[i] = f.componentX;
         p.fieldComponentY[i] = f.componentY;
-    }
+        return f.magnitude;
+    });
     ctx.ui.setStatus(0, "");
 
     FieldProfile& r = ctx.profile;

@@ -2,6 +2,7 @@
 
 #include "calc/CalculationDriver.h"
 #include "cli/BatchUi.h"
+#include "cli/GraphPicture.h"
 #include "cli/ProfileCsv.h"
 #include "cli/ProfileJson.h"
 #include "cli/TowerCommands.h"
@@ -25,6 +26,8 @@ struct Options {
     std::string base;
     std::string jsonFile;
     std::string csvFile;
+    std::string pngFile;
+    std::string pngSize;
 };
 
 // Parses the options; returns an exit status when the run ends here (help or bad usage).
@@ -39,6 +42,13 @@ std::optional<int> parseOptions(const std::vector<std::string>& args, Options& o
                    "extension); the report is BASE.txt");
     app.add_option("--json", options.jsonFile, "also write the field profile as JSON");
     app.add_option("--csv", options.csvFile, "also write the profile as CSV");
+    CLI::Option* png =
+        app.add_option("--png", options.pngFile, "also write the graph as a PNG image")
+            ->check(CLI::Validator(checkPictureOption, ""));
+    app.add_option("--size", options.pngSize,
+                   "size of the PNG image in pixels, WxH (default 1000x700)")
+        ->check(CLI::Validator(checkPictureSize, ""))
+        ->needs(png);
     // CLI11 takes the words last first.
     std::vector<std::string> reversed(args.rbegin(), args.rend());
     try {
@@ -123,6 +133,10 @@ int calculateProject(const Options& options, std::ostream& out, std::ostream& er
     if (!options.csvFile.empty() &&
         !writeOutput(
             options.csvFile, [&](std::ostream& s) { writeProfileCsv(s, *profile); }, out, err)) {
+        return kExitFileError;
+    }
+    if (!options.pngFile.empty() && !writeGraphPicture(options.pngFile, options.pngSize, *profile,
+                                                       project->towerShifted, out, err)) {
         return kExitFileError;
     }
     return kExitDone;

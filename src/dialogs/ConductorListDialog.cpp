@@ -19,6 +19,20 @@ void ConductorListDialog::attach(const Controls& controls) {
     controls_ = controls;
     connect(controls_.add, &QPushButton::clicked, this, &ConductorListDialog::BitBtn1Click);
     connect(controls_.remove, &QPushButton::clicked, this, &ConductorListDialog::BitBtn2Click);
+    connect(controls_.accept, &QPushButton::clicked, this, &ConductorListDialog::BitBtn3Click);
+    if (controls_.no != nullptr) {
+        closeWith(controls_.no, mrNo);
+    }
+    closeWith(controls_.cancel, mrCancel);
+}
+
+void ConductorListDialog::closeUnlessRefused(const std::optional<std::string>& refusal,
+                                             int result) {
+    if (refusal) {
+        prompter_.showMessage(QString::fromStdString(*refusal));
+        return;
+    }
+    done(result);
 }
 
 void ConductorListDialog::setRows(std::vector<ConductorRow> rows) {

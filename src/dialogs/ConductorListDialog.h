@@ -1,12 +1,14 @@
 #pragma once
 // What the three conductor-list editors share: the list of typed positions, adding through
-// TW_NewPrzew with the duplicate lock, deleting that unlocks, and the count field.
+// TW_NewPrzew with the duplicate lock, deleting that unlocks, the count field and the
+// buttons that close the editor.
 
 #include "dialogs/ConductorListRules.h"
 #include "widgets/ModalDialog.h"
 
 #include <cstddef>
 #include <optional>
+#include <string>
 #include <vector>
 
 class QLineEdit;
@@ -37,6 +39,8 @@ class ConductorListDialog : public ModalDialog {
   public slots:
     void BitBtn1Click(); ///< "&Dodaj"
     void BitBtn2Click(); ///< "&Skasuj"
+    /// "&Tak": the editor's own check, then it closes.
+    virtual void BitBtn3Click() = 0;
 
   protected:
     struct Controls {
@@ -46,11 +50,15 @@ class ConductorListDialog : public ModalDialog {
         QPushButton* remove;
         QPushButton* accept;
         QPushButton* no; ///< only the shield-wire editor has "&Nie"
+        QPushButton* cancel; ///< "Anuluj"
     };
 
     ConductorListDialog(ConductorEditor editor, Prompter& prompter, QWidget* parent);
-    /// Connects the shared buttons; called once the form is set up.
+    ConductorEditor editor() const { return editor_; }
+    /// Connects the buttons; called once the form is set up.
     void attach(const Controls& controls);
+    /// The end of "&Tak": shows the refusal and stays open, or closes with `result`.
+    void closeUnlessRefused(const std::optional<std::string>& refusal, int result);
 
     void showCount();
     /// Enables "&Dodaj", "&Tak", "&Nie" and the list again.

@@ -86,50 +86,47 @@ std::optional<std::string> checkShieldWires(LineProject& p, const ShieldWireForm
     return std::nullopt;
 }
 
-// The calculation line may not run through a ground wire, a shield wire or a corner of
-// the building; working conductors are not compared.
+// Whether the calculation line at `at` (a height, or with `vertical` a distance) runs
+// through a ground wire, a shield wire or a corner of the building; working conductors are
+// not compared.
+bool lineHitsSomething(const LineProject& p, const LineDataForm& form, bool vertical, double at) {
+    // Typed distances are taken from the tower axis; heights are taken as typed.
+    const auto typed = [&](const std::string& text) {
+        const double value = readDecimal(text);
+        return vertical ? value + p.towerShift : value;
+    };
+    const double* coordinate = vertical ? p.conductorX : p.conductorY;
+    bool hit = false;
+    for (std::uint32_t i = workingEnd(p) + 1; i <= towerEnd(p); ++i) {
+        hit = hit || coordinate[i] == at;
+    }
+    if (p.shieldWiresOn) {
+        for (const ConductorRow& row : form.shieldWires.rows) {
+            hit = hit || typed(vertical ? row.distance : row.height) == at;
+        }
+    }
+    const BuildingForm& b = form.building;
+    if (p.buildingOn) {
+        hit = hit || typed(vertical ? b.frontX : b.frontY) == at ||
+              typed(vertical ? b.roofX : b.roofY) == at;
+    }
+    return hit;
+}
+
+// The calculation line must be given and may not run through what lineHitsSomething names.
 std::optional<std::string> checkCalculationLine(const LineProject& p, const LineDataForm& form) {
     if (form.onConductors()) {
         return std::nullopt;
     }
-    const BuildingForm& b = form.building;
-    const double shift = p.towerShift;
-    if (!form.verticalLine()) {
-        const double y = readDecimal(form.lineHeight);
-        if (!(y > 0.0)) {
-            return kNoLineYMessage;
-        }
-        bool hit = false;
-        for (std::uint32_t i = workingEnd(p) + 1; i <= towerEnd(p); ++i) {
-            hit = hit || p.conductorY[i] == y;
-        }
-        if (p.shieldWiresOn) {
-            for (const ConductorRow& row : form.shieldWires.rows) {
-                hit = hit || readDecimal(row.height) == y;
-            }
-        }
-        if (p.buildingOn) {
-            hit = hit || readDecimal(b.frontY) == y || readDecimal(b.roofY) == y;
-        }
-        return hit ? std::optional<std::string>(kLineYMessage) : std::nullopt;
+    const bool vertical = form.verticalLine();
+    const double at = readDecimal(vertical ? form.lineDistance : form.lineHeight);
+    if (!(at > 0.0)) {
+        return vertical ? kNoLineXMessage : kNoLineYMessage;
     }
-    const double x = readDecimal(form.lineDistance);
-    if (!(x > 0.0)) {
-        return kNoLineXMessage;
+    if (lineHitsSomething(p, form, vertical, at)) {
+        return vertical ? kLineXMessage : kLineYMessage;
     }
-    bool hit = false;
-    for (std::uint32_t i = workingEnd(p) + 1; i <= towerEnd(p); ++i) {
-        hit = hit || p.conductorX[i] == x;
-    }
-    if (p.shieldWiresOn) {
-        for (const ConductorRow& row : form.shieldWires.rows) {
-            hit = hit || readDecimal(row.distance) + shift == x;
-        }
-    }
-    if (p.buildingOn) {
-        hit = hit || readDecimal(b.frontX) + shift == x || readDecimal(b.roofX) + shift == x;
-    }
-    return hit ? std::optional<std::string>(kLineXMessage) : std::nullopt;
+    return std::nullopt;
 }
 
 CheckBoxStep unchecked(std::optional<std::string> message = std::nullopt) {
@@ -143,6 +140,26 @@ CheckBoxStep openDialog() {
     step.showDialog = true;
     step.checked = true;
     return step;
+}
+
+CheckBoxStep ticked() {
+    CheckBoxStep step;
+    step.checked = true;
+    return step;
+}
+
+// "Anuluj" unticks the box and empties the dialog's fields, "Nie" only unticks it; nothing
+// for "Tak", whose fields are checked next.
+std::optional<CheckBoxStep> declined(DialogAnswer answer) {
+    if (answer == DialogAnswer::Cancel) {
+        CheckBoxStep step = unchecked();
+        step.resetFields = true;
+        return step;
+    }
+    if (answer == DialogAnswer::No) {
+        return unchecked();
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -227,13 +244,8 @@ CheckBoxStep buildingClicked(LineProject& project, bool nowChecked) {
 CheckBoxStep buildingAnswered(LineProject& project, DialogAnswer answer,
                               const BuildingForm& building) {
     project.buildingOn = false;
-    if (answer == DialogAnswer::Cancel) {
-        CheckBoxStep step = unchecked();
-        step.resetFields = true;
-        return step;
-    }
-    if (answer == DialogAnswer::No) {
-        return unchecked();
+    if (auto step = declined(answer)) {
+        return *step;
     }
     if (building.frontX.empty() || building.frontY.empty() || building.roofX.empty() ||
         building.roofY.empty()) {
@@ -244,9 +256,7 @@ CheckBoxStep buildingAnswered(LineProject& project, DialogAnswer answer,
         return unchecked(kBuildingPointsMessage);
     }
     project.buildingOn = true;
-    CheckBoxStep step;
-    step.checked = true;
-    return step;
+    return ticked();
 }
 
 CheckBoxStep shieldWiresClicked(LineProject& project, bool nowChecked) {
@@ -274,20 +284,13 @@ CheckBoxStep interferenceClicked(const LineProject& project, bool nowChecked) {
 }
 
 CheckBoxStep interferenceAnswered(DialogAnswer answer, const InterferenceForm& interference) {
-    if (answer == DialogAnswer::Cancel) {
-        CheckBoxStep step = unchecked();
-        step.resetFields = true;
-        return step;
-    }
-    if (answer == DialogAnswer::No) {
-        return unchecked();
+    if (auto step = declined(answer)) {
+        return *step;
     }
     if (!(readDecimal(interference.frequency) > 0.0)) {
         return unchecked(kInterferenceFrequencyMessage);
     }
-    CheckBoxStep step;
-    step.checked = true;
-    return step;
+    return ticked();
 }
 
 std::optional<std::string> acceptLineData(LineProject& project, const LineDataForm& form) {

@@ -3,7 +3,6 @@
 #include "dialogs/TW_PEkr.h"
 
 #include "ui_TW_PEkr.h"
-#include "widgets/Prompter.h"
 
 namespace velt {
 
@@ -11,10 +10,8 @@ TW_PEkr::TW_PEkr(Prompter& prompter, LineProject& project, QWidget* parent)
     : ConductorListDialog(ConductorEditor::ShieldWires, prompter, parent),
       ui(std::make_unique<Ui::TW_PEkr>()), project_(project) {
     ui->setupUi(this);
-    attach({ui->ListView1, ui->Edit1, ui->BitBtn1, ui->BitBtn2, ui->BitBtn3, ui->BitBtn4});
-    connect(ui->BitBtn3, &QPushButton::clicked, this, &TW_PEkr::BitBtn3Click);
-    closeWith(ui->BitBtn4, mrNo);
-    closeWith(ui->BitBtn5, mrCancel);
+    attach({ui->ListView1, ui->Edit1, ui->BitBtn1, ui->BitBtn2, ui->BitBtn3, ui->BitBtn4,
+            ui->BitBtn5});
 }
 
 TW_PEkr::~TW_PEkr() = default;
@@ -35,11 +32,7 @@ void TW_PEkr::unlockAfterUse() {
 }
 
 void TW_PEkr::BitBtn3Click() {
-    if (const auto refusal = acceptShieldWires(project_, form())) {
-        prompter_.showMessage(QString::fromStdString(*refusal));
-        return;
-    }
-    done(mrYes);
+    closeUnlessRefused(acceptShieldWires(project_, form()), mrYes);
 }
 
 } // namespace velt

@@ -29,7 +29,7 @@ class TW_PEkr : public ConductorListDialog {
     void unlockAfterUse();
 
   public slots:
-    void BitBtn3Click(); ///< "&Tak"
+    void BitBtn3Click() override; ///< "&Tak"
 
   private:
     std::unique_ptr<Ui::TW_PEkr> ui;

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdio>
 #include <locale.h>
+#include <optional>
 
 namespace velt {
 namespace {
@@ -61,24 +62,31 @@ std::size_t numericPrefixEnd(std::string_view text, std::size_t start) {
     return pos;
 }
 
-} // namespace
-
-double readDecimal(std::string_view text) {
-    const std::size_t start = skipBlanks(text);
-    const std::size_t end = numericPrefixEnd(text, start);
+// The number text[start, end) holds, read by from_chars after an optional '+'; nothing for
+// an empty span or a number that does not fit.
+template <class Number>
+std::optional<Number> numberIn(std::string_view text, std::size_t start, std::size_t end) {
     if (end == start) {
-        return 0.0;
+        return std::nullopt;
     }
     std::string_view number = text.substr(start, end - start);
     if (number.front() == '+') {
         number.remove_prefix(1);
     }
-    double value = 0.0;
+    Number value{};
     const auto [ptr, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
-    if (ec != std::errc() || !std::isfinite(value)) {
-        return 0.0;
+    if (ec != std::errc()) {
+        return std::nullopt;
     }
     return value;
+}
+
+} // namespace
+
+double readDecimal(std::string_view text) {
+    const std::size_t start = skipBlanks(text);
+    const auto value = numberIn<double>(text, start, numericPrefixEnd(text, start));
+    return value && std::isfinite(*value) ? *value : 0.0;
 }
 
 int readWholeNumber(std::string_view text) {
@@ -88,16 +96,8 @@ int readWholeNumber(std::string_view text) {
         ++pos;
     }
     const std::size_t end = skipDigits(text, pos);
-    if (end == pos) {
-        return 0;
-    }
-    std::string_view number = text.substr(start, end - start);
-    if (number.front() == '+') {
-        number.remove_prefix(1);
-    }
-    int value = 0;
-    const auto [ptr, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
-    return ec == std::errc() ? value : 0;
+    // A sign without digits is no number.
+    return numberIn<int>(text, start, end == pos ? start : end).value_or(0);
 }
 
 std::string formatGeneral(double value) {

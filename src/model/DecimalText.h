@@ -18,7 +18,8 @@ int readWholeNumber(std::string_view text);
 /// The general number format of the dialogs: 0.0 shows as "0", 2.5 as "2.5".
 std::string formatGeneral(double value);
 
-/// printf-style formatting of one value with the C locale's point separator.
+/// printf-style formatting of one value, always with a point as separator, whatever the
+/// process locale.
 std::string formatNumber(const char* format, double value);
 
 } // namespace velt

@@ -4,7 +4,10 @@
 #include "model/TowerIndex.h"
 #include "model/TowerRecord.h"
 
+#include <algorithm>
+#include <array>
 #include <charconv>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -12,128 +15,78 @@
 namespace velt {
 namespace {
 
-// The scanning of "%lf" and "%u" without the locale: blanks skipped, then the longest number.
-class Scanner {
+// The number fields of one line, scanned like "%lf" and "%u" without the locale: blanks
+// skipped, then the longest number. Fields are taken in turn with >>; once one fails, the
+// rest are left alone (the group is then skipped, so what was written does not matter).
+class FieldScanner {
   public:
-    explicit Scanner(std::string_view text) : text_(text) {}
+    enum class Separator {
+        Comma,        // "%lf,%lf": exactly one comma between two fields
+        AnyCharacter, // the position lines: one character, whatever it is
+    };
 
-    std::optional<double> real() {
-        skipBlanks();
-        std::size_t from = pos_;
-        if (from < text_.size() && text_[from] == '+')
-            ++from;
-        double value = 0.0;
-        const auto [end, error] =
-            std::from_chars(text_.data() + from, text_.data() + text_.size(), value);
-        if (error != std::errc())
-            return std::nullopt;
-        pos_ = static_cast<std::size_t>(end - text_.data());
-        return value;
+    FieldScanner(std::string_view line, Separator separator) : text_(line), separator_(separator) {}
+
+    template <class Number> FieldScanner& operator>>(Number& into) {
+        ok_ = ok_ && (first_ || separator()) && number(into);
+        first_ = false;
+        return *this;
     }
 
-    std::optional<std::uint32_t> whole() {
-        skipBlanks();
-        std::size_t from = pos_;
-        if (from < text_.size() && text_[from] == '+')
-            ++from;
-        std::uint32_t value = 0;
-        const auto [end, error] =
-            std::from_chars(text_.data() + from, text_.data() + text_.size(), value);
-        if (error != std::errc())
-            return std::nullopt;
-        pos_ = static_cast<std::size_t>(end - text_.data());
-        return value;
-    }
+    explicit operator bool() const { return ok_; }
 
-    /// One separator character, whatever it is (the lists use exactly one).
-    bool skipOne() {
-        if (pos_ >= text_.size())
+  private:
+    bool separator() {
+        if (pos_ >= text_.size() || (separator_ == Separator::Comma && text_[pos_] != ','))
             return false;
         ++pos_;
         return true;
     }
 
-    bool expect(char c) {
-        if (pos_ < text_.size() && text_[pos_] == c) {
-            ++pos_;
-            return true;
-        }
-        return false;
-    }
-
-  private:
-    void skipBlanks() {
+    template <class Number> bool number(Number& into) {
         while (pos_ < text_.size() && (text_[pos_] == ' ' || text_[pos_] == '\t'))
             ++pos_;
+        std::size_t from = pos_;
+        if (from < text_.size() && text_[from] == '+')
+            ++from;
+        Number value{};
+        const auto [end, error] =
+            std::from_chars(text_.data() + from, text_.data() + text_.size(), value);
+        if (error != std::errc())
+            return false;
+        pos_ = static_cast<std::size_t>(end - text_.data());
+        into = value;
+        return true;
     }
 
     std::string_view text_;
+    Separator separator_;
     std::size_t pos_ = 0;
+    bool first_ = true;
+    bool ok_ = true;
 };
 
 bool readNumbers(std::string_view line, std::size_t count, double* into) {
-    Scanner scan(line);
-    for (std::size_t i = 0; i < count; ++i) {
-        if (i > 0 && !scan.skipOne())
-            return false;
-        const auto value = scan.real();
-        if (!value)
-            return false;
-        into[i] = *value;
-    }
-    return true;
+    FieldScanner scan(line, FieldScanner::Separator::AnyCharacter);
+    for (std::size_t i = 0; i < count; ++i)
+        scan >> into[i];
+    return static_cast<bool>(scan);
 }
 
 // "%lf,%lf,%u,%u"
 bool readVoltagesAndCounts(std::string_view line, TowerDefinition& tower) {
-    Scanner scan(line);
-    const auto nominal = scan.real();
-    if (!nominal || !scan.expect(','))
-        return false;
-    const auto peak = scan.real();
-    if (!peak || !scan.expect(','))
-        return false;
-    const auto phases = scan.whole();
-    if (!phases || !scan.expect(','))
-        return false;
-    const auto grounds = scan.whole();
-    if (!grounds)
-        return false;
-    tower.nominalVoltage = *nominal;
-    tower.phaseVoltagePeak = *peak;
-    tower.phaseConductorCount = *phases;
-    tower.groundWireCount = *grounds;
-    return true;
+    FieldScanner scan(line, FieldScanner::Separator::Comma);
+    scan >> tower.nominalVoltage >> tower.phaseVoltagePeak >> tower.phaseConductorCount >>
+        tower.groundWireCount;
+    return static_cast<bool>(scan);
 }
 
 // "%u,%lf,%lf,%u,%lf,%lf"
 bool readBundles(std::string_view line, TowerDefinition& tower) {
-    Scanner scan(line);
-    const auto phaseBundle = scan.whole();
-    if (!phaseBundle || !scan.expect(','))
-        return false;
-    const auto phaseSpacing = scan.real();
-    if (!phaseSpacing || !scan.expect(','))
-        return false;
-    const auto phaseDiameter = scan.real();
-    if (!phaseDiameter || !scan.expect(','))
-        return false;
-    const auto groundBundle = scan.whole();
-    if (!groundBundle || !scan.expect(','))
-        return false;
-    const auto groundSpacing = scan.real();
-    if (!groundSpacing || !scan.expect(','))
-        return false;
-    const auto groundDiameter = scan.real();
-    if (!groundDiameter)
-        return false;
-    tower.phaseBundleSize = *phaseBundle;
-    tower.phaseBundleSpacing = *phaseSpacing;
-    tower.phaseDiameter = *phaseDiameter;
-    tower.groundBundleSize = *groundBundle;
-    tower.groundBundleSpacing = *groundSpacing;
-    tower.groundDiameter = *groundDiameter;
-    return true;
+    FieldScanner scan(line, FieldScanner::Separator::Comma);
+    scan >> tower.phaseBundleSize >> tower.phaseBundleSpacing >> tower.phaseDiameter >>
+        tower.groundBundleSize >> tower.groundBundleSpacing >> tower.groundDiameter;
+    return static_cast<bool>(scan);
 }
 
 std::optional<TowerDefinition> towerOfGroup(const std::string* lines) {
@@ -168,6 +121,27 @@ std::string numberText(double value) {
     return std::string(buffer, end);
 }
 
+// One line of a group, its fields separated by commas. Appended piece by piece: GCC 12
+// reports false overlaps (-Wrestrict) in long chains of "text" + std::string.
+void appendLine(std::string& group, std::initializer_list<std::string> fields) {
+    const char* separator = "";
+    for (const std::string& field : fields) {
+        group.append(separator).append(field);
+        separator = ",";
+    }
+    group += '\n';
+}
+
+// A line of the first `count` coordinates (at most every tower position).
+void appendCoordinates(std::string& group, const std::array<double, kTowerPositions>& values,
+                       std::uint64_t count) {
+    const std::size_t shown = static_cast<std::size_t>(
+        std::min<std::uint64_t>(count, static_cast<std::uint64_t>(kTowerPositions)));
+    for (std::size_t i = 0; i < shown; ++i)
+        group.append(i > 0 ? "," : "").append(numberText(values[i]));
+    group += '\n';
+}
+
 } // namespace
 
 OldTowerList readOldTowerList(std::istream& in) {
@@ -185,21 +159,19 @@ bool writeOldTowerList(std::ostream& out, const std::vector<TowerDefinition>& to
     for (const TowerDefinition& tower : towers) {
         const std::uint64_t used =
             std::uint64_t{tower.phaseConductorCount} + std::uint64_t{tower.groundWireCount};
-        std::string group =
-            "#" + toCp1250(tower.towerSeries) + "#\n" + toCp1250(tower.towerType) + "\n" +
-            numberText(tower.nominalVoltage) + "," + numberText(tower.phaseVoltagePeak) + "," +
-            std::to_string(tower.phaseConductorCount) + "," +
-            std::to_string(tower.groundWireCount) + "\n" + std::to_string(tower.phaseBundleSize) +
-            "," + numberText(tower.phaseBundleSpacing) + "," + numberText(tower.phaseDiameter) +
-            "," + std::to_string(tower.groundBundleSize) + "," +
-            numberText(tower.groundBundleSpacing) + "," + numberText(tower.groundDiameter) + "\n";
-        for (std::size_t i = 0; i < used && i < static_cast<std::size_t>(kTowerPositions); ++i)
-            group += (i > 0 ? "," : "") + numberText(tower.conductorX[i]);
-        group += "\n";
-        for (std::size_t i = 0;
-             i < tower.phaseConductorCount && i < static_cast<std::size_t>(kTowerPositions); ++i)
-            group += (i > 0 ? "," : "") + numberText(tower.conductorY[i]);
-        group += "\n\n";
+        std::string group;
+        group.append("#").append(toCp1250(tower.towerSeries)).append("#\n");
+        appendLine(group, {toCp1250(tower.towerType)});
+        appendLine(group, {numberText(tower.nominalVoltage), numberText(tower.phaseVoltagePeak),
+                           std::to_string(tower.phaseConductorCount),
+                           std::to_string(tower.groundWireCount)});
+        appendLine(group,
+                   {std::to_string(tower.phaseBundleSize), numberText(tower.phaseBundleSpacing),
+                    numberText(tower.phaseDiameter), std::to_string(tower.groundBundleSize),
+                    numberText(tower.groundBundleSpacing), numberText(tower.groundDiameter)});
+        appendCoordinates(group, tower.conductorX, used);
+        appendCoordinates(group, tower.conductorY, tower.phaseConductorCount);
+        group += '\n';
         const std::string bytes = toCrLf(group);
         out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     }

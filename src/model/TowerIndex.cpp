@@ -103,8 +103,11 @@ IndexEntry parseIndexLine(std::string_view line) {
 
 std::string formatIndexLine(std::int64_t offset, const std::string& series,
                             const std::string& type) {
-    return toCrLf("[" + std::to_string(offset) + "]<" + toCp1250(series) + ">{" + toCp1250(type) +
-                  "}\n");
+    // Appended piece by piece: GCC 12 reports false overlaps (-Wrestrict) in "text" + std::string.
+    std::string line = "[";
+    line.append(std::to_string(offset)).append("]<").append(toCp1250(series));
+    line.append(">{").append(toCp1250(type)).append("}\n");
+    return toCrLf(line);
 }
 
 std::vector<IndexEntry> readIndex(std::istream& in) {

@@ -74,6 +74,18 @@ const json& objectOf(const json& value, const std::string& key) {
     return value;
 }
 
+// The object under `key`, holding only the `known` keys; nothing when the project leaves
+// it out.
+const json* sectionOf(const json& project, const char* key,
+                      std::initializer_list<const char*> known) {
+    const json* section = find(project, key);
+    if (section != nullptr) {
+        objectOf(*section, key);
+        checkKeys(*section, std::string(key) + ".", known);
+    }
+    return section;
+}
+
 // Index of `value` among `options`; the key's default when missing.
 int choiceOf(const json& object, const char* key, std::initializer_list<const char*> options,
              int missing) {
@@ -157,24 +169,20 @@ ChosenTower towerOf(const json& project, const std::string& folder) {
 }
 
 void readLine(const json& project, LineDataForm& form) {
-    const json* line = find(project, "line");
+    const json* line = sectionOf(project, "line", {"kind", "y", "x"});
     if (line == nullptr) {
         return;
     }
-    objectOf(*line, "line");
-    checkKeys(*line, "line.", {"kind", "y", "x"});
     form.lineChoice = choiceOf(*line, "kind", {"horizontal", "vertical"}, 0);
     numberField(*line, "y", "line.", form.lineHeight);
     numberField(*line, "x", "line.", form.lineDistance);
 }
 
 void readBuilding(const json& project, LineDataForm& form, LineSetup& input) {
-    const json* building = find(project, "building");
+    const json* building = sectionOf(project, "building", {"frontX", "frontY", "roofX", "roofY"});
     if (building == nullptr) {
         return;
     }
-    objectOf(*building, "building");
-    checkKeys(*building, "building.", {"frontX", "frontY", "roofX", "roofY"});
     input.building = true;
     // A coordinate left out is an empty field, which the building check refuses.
     form.building = {"", "", "", ""};
@@ -185,12 +193,10 @@ void readBuilding(const json& project, LineDataForm& form, LineSetup& input) {
 }
 
 void readShieldWires(const json& project, LineDataForm& form, LineSetup& input) {
-    const json* shield = find(project, "shieldWires");
+    const json* shield = sectionOf(project, "shieldWires", {"diameter", "positions"});
     if (shield == nullptr) {
         return;
     }
-    objectOf(*shield, "shieldWires");
-    checkKeys(*shield, "shieldWires.", {"diameter", "positions"});
     input.shieldWires = true;
     numberField(*shield, "diameter", "shieldWires.", form.shieldWires.diameter);
     if (const json* positions = find(*shield, "positions")) {
@@ -208,12 +214,10 @@ void readShieldWires(const json& project, LineDataForm& form, LineSetup& input) 
 }
 
 void readInterference(const json& project, LineDataForm& form, LineSetup& input) {
-    const json* interference = find(project, "interference");
+    const json* interference = sectionOf(project, "interference", {"distance", "frequencyMHz"});
     if (interference == nullptr) {
         return;
     }
-    objectOf(*interference, "interference");
-    checkKeys(*interference, "interference.", {"distance", "frequencyMHz"});
     // The check box is enabled for the electric field on the conductors only.
     if (form.magnetic() || !form.onConductors()) {
         malformed("interference", "used only with \"field\": \"electric\" and \"mode\": "

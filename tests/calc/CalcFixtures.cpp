@@ -8,15 +8,6 @@
 
 namespace velt::testing {
 
-void ScriptedUi::setStatus(int panel, const std::string& text) {
-    (panel == 0 ? progress : status).push_back(text);
-}
-
-std::string ScriptedUi::askDrawingRange(const std::string& proposed) {
-    const std::size_t n = static_cast<std::size_t>(drawingRangeQuestions++);
-    return n < drawingRangeAnswers.size() ? drawingRangeAnswers[n] : proposed;
-}
-
 namespace {
 
 void accept(Bench& b, const TowerDefinition& tower, int index, const std::string& hw,

@@ -1,7 +1,7 @@
 #pragma once
-// Line projects and a scripted user interface for the field-pass tests and benchmarks.
+// Line projects for the field-pass tests and benchmarks, with the scripted user interface.
 
-#include "calc/CalculationUi.h"
+#include "ScriptedUi.h"
 #include "calc/FieldPass.h"
 #include "model/FieldProfile.h"
 #include "model/LineDataForm.h"
@@ -9,25 +9,8 @@
 
 #include <memory>
 #include <string>
-#include <vector>
 
 namespace velt::testing {
-
-/// Records what a pass shows; answers the drawing-range question with the proposed text.
-class ScriptedUi : public CalculationUi {
-  public:
-    void setStatus(int panel, const std::string& text) override;
-    void showMessage(const std::string& text) override { messages.push_back(text); }
-    std::string askCalculationRange(const std::string& proposed) override { return proposed; }
-    std::string askComment() override { return {}; }
-    std::string askDrawingRange(const std::string& proposed) override;
-
-    std::vector<std::string> messages;
-    std::vector<std::string> progress;            ///< texts of panel 0
-    std::vector<std::string> status;              ///< texts of panel 1
-    std::vector<std::string> drawingRangeAnswers; ///< answered in order, then the proposal
-    int drawingRangeQuestions = 0;
-};
 
 /// The records of one running program, on the heap (they are large).
 struct Bench {

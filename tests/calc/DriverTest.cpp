@@ -1,5 +1,6 @@
 #include "calc/CalculationDriver.h"
 
+#include "ScriptedUi.h"
 #include "calc/Computability.h"
 #include "dialogs/LineDataChecks.h"
 #include "model/BuiltInTowers.h"
@@ -8,61 +9,12 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <deque>
 #include <memory>
 
 namespace velt {
 namespace {
 
-// Answers the questions from scripts and writes everything it is asked or shown into one
-// log, together with the data window's steps.
-class ScriptUi : public CalculationUi, public CalculationDataWindow {
-  public:
-    void setStatus(int panel, const std::string& text) override {
-        if (panel == 1) {
-            log.push_back("status " + text);
-        }
-    }
-    void showMessage(const std::string& text) override { log.push_back("message " + text); }
-    std::string askCalculationRange(const std::string& proposed) override {
-        log.push_back("range? " + proposed);
-        return next(ranges, proposed);
-    }
-    std::string askComment() override {
-        log.push_back("comment?");
-        return comment;
-    }
-    std::string askDrawingRange(const std::string& proposed) override {
-        log.push_back("draw? " + proposed);
-        return next(drawRanges, proposed);
-    }
-    void open() override { log.push_back("open"); }
-    void repaint() override { log.push_back("repaint"); }
-    void close() override { log.push_back("close"); }
-
-    int count(const std::string& prefix) const {
-        int n = 0;
-        for (const std::string& line : log) {
-            n += line.rfind(prefix, 0) == 0;
-        }
-        return n;
-    }
-
-    std::deque<std::string> ranges;
-    std::deque<std::string> drawRanges;
-    std::string comment;
-    std::vector<std::string> log;
-
-  private:
-    static std::string next(std::deque<std::string>& script, const std::string& proposed) {
-        if (script.empty()) {
-            return proposed;
-        }
-        std::string answer = script.front();
-        script.pop_front();
-        return answer;
-    }
-};
+using testing::ScriptedUi;
 
 // Three working conductors side by side on one side of the axis: the field is largest on
 // that side.
@@ -86,7 +38,7 @@ struct Driver : ::testing::Test {
     LineDataForm form;
     TowerChoiceState choice;
     HeightIndicatorState indicator;
-    ScriptUi ui;
+    ScriptedUi ui;
 
     // The line-data dialog accepted with this tower, as a user would accept it.
     void accept(const TowerDefinition& tower, double shift = 0.0) {
@@ -153,7 +105,7 @@ TEST_F(Driver, TwoPassesChooseTheSideOfTheMaximum) {
     for (const double side : {-1.0, 1.0}) {
         SCOPED_TRACE(side);
         project = std::make_unique<LineProject>();
-        ui = ScriptUi();
+        ui = ScriptedUi();
         accept(oneSidedTower(side));
         const std::vector<double> before = conductorX();
         ASSERT_EQ(run(), CalculationOutcome::Done);
@@ -186,7 +138,7 @@ TEST_F(Driver, MaximumAtTheMiddleIndexTakesTheRightHalf) {
     for (const double x : {-0.5, -1.0}) {
         SCOPED_TRACE(x);
         project = std::make_unique<LineProject>();
-        ui = ScriptUi();
+        ui = ScriptedUi();
         TowerDefinition t = oneSidedTower(1.0);
         t.phaseConductorCount = 1;
         t.groundWireCount = 1;
@@ -201,7 +153,7 @@ TEST_F(Driver, MaximumAtTheMiddleIndexTakesTheRightHalf) {
 TEST_F(Driver, ShiftedTowerRunsOnePassOverTheRangeAsGiven) {
     accept(builtInTowers()[0], 5.0);
     project->halfRange = 7.0; // from an earlier calculation; a shifted tower leaves it
-    ui.ranges = {"40"};
+    ui.rangeAnswers = {"40"};
     const std::vector<double> before = conductorX();
     ASSERT_EQ(run(), CalculationOutcome::Done);
     EXPECT_EQ(conductorX(), before);
@@ -221,7 +173,7 @@ TEST_F(Driver, VerticalLineUnderAnUnshiftedTowerUsesTheDoubledRange) {
     form.lineChoice = 1;
     form.lineDistance = "15";
     accept(builtInTowers()[2]);
-    ui.ranges = {"20"};
+    ui.rangeAnswers = {"20"};
     ASSERT_EQ(run(), CalculationOutcome::Done);
     EXPECT_EQ(project->calcRange, 40.0);
     EXPECT_EQ(project->halfRange, 20.0);
@@ -236,7 +188,7 @@ TEST_F(Driver, VerticalLineUnderAnUnshiftedTowerUsesTheDoubledRange) {
 TEST_F(Driver, OnTheConductorsTheRangeIsStillAskedAndStored) {
     form.modeChoice = 0;
     accept(builtInTowers()[1]);
-    ui.ranges = {"30"};
+    ui.rangeAnswers = {"30"};
     ASSERT_EQ(run(), CalculationOutcome::Done);
     EXPECT_EQ(profile->resultEnteredRange, 30.0);
     EXPECT_EQ(profile->resultRange, 60.0);
@@ -247,7 +199,7 @@ TEST_F(Driver, OnTheConductorsTheRangeIsStillAskedAndStored) {
 
 TEST_F(Driver, RangeIsAskedUntilPositive) {
     accept(builtInTowers()[0]);
-    ui.ranges = {"0", "-5", "abc", "25.5"};
+    ui.rangeAnswers = {"0", "-5", "abc", "25.5"};
     ASSERT_EQ(run(), CalculationOutcome::Done);
     EXPECT_EQ(ui.count("range? 50"), 4);
     EXPECT_EQ(ui.count("message Zakres obliczeń musi być większy od 0.0 [m]!"), 3);
@@ -255,9 +207,9 @@ TEST_F(Driver, RangeIsAskedUntilPositive) {
 
     // The shifted tower's message has its own wording.
     project = std::make_unique<LineProject>();
-    ui = ScriptUi();
+    ui = ScriptedUi();
     accept(builtInTowers()[0], 2.0);
-    ui.ranges = {"", "10"};
+    ui.rangeAnswers = {"", "10"};
     ASSERT_EQ(run(), CalculationOutcome::Done);
     EXPECT_EQ(ui.count("message Zakres obliczeń musi by większy od 0.0 [m]!"), 1);
 }
@@ -306,7 +258,7 @@ TEST_F(Driver, RefusedBeforeAnyQuestion) {
 TEST_F(Driver, RefusedByAPass) {
     accept(builtInTowers()[2]);
     const std::vector<double> before = conductorX();
-    ui.ranges = {"1e308"}; // no profile can be made of that
+    ui.rangeAnswers = {"1e308"}; // no profile can be made of that
     EXPECT_EQ(run(), CalculationOutcome::Refused);
     EXPECT_EQ(conductorX(), before);
     EXPECT_FALSE(project->firstPassRunning);
@@ -317,9 +269,9 @@ TEST_F(Driver, RefusedByAPass) {
     EXPECT_EQ(project->variantCounter, 0);
 
     // An earlier completed calculation still counts.
-    ui.ranges = {"50"};
+    ui.rangeAnswers = {"50"};
     ASSERT_EQ(run(), CalculationOutcome::Done);
-    ui.ranges = {"1e308"};
+    ui.rangeAnswers = {"1e308"};
     EXPECT_EQ(run(), CalculationOutcome::Refused);
     EXPECT_EQ(project->calculationDone, 1);
     EXPECT_EQ(project->variantCounter, 1);

@@ -1,3 +1,4 @@
+#include "CapturedRun.h"
 #include "ReportFormat.h"
 
 #include "cli/BatchRun.h"
@@ -20,21 +21,11 @@ namespace {
 
 namespace fs = std::filesystem;
 using nlohmann::json;
+using testing::fileBytes;
 using testing::ParsedReport;
 using testing::parseReport;
 
-std::string bytesOf(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-struct CliRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
+using CliRun = testing::CapturedRun;
 
 struct Cli : ::testing::Test {
     fs::path dir = fs::temp_directory_path() / ("velt-cli-" + std::to_string(::getpid()));
@@ -46,13 +37,7 @@ struct Cli : ::testing::Test {
     void TearDown() override { fs::remove_all(dir); }
 
     static CliRun run(const std::vector<std::string>& args) {
-        std::ostringstream out;
-        std::ostringstream err;
-        CliRun r;
-        r.status = runVeltCalc(args, out, err);
-        r.out = out.str();
-        r.err = err.str();
-        return r;
+        return testing::runCaptured(runVeltCalc, args);
     }
     fs::path write(const std::string& name, const json& project) const {
         const fs::path path = dir / name;
@@ -72,9 +57,9 @@ struct Cli : ::testing::Test {
         o.run = run({path.string(), "--json", (dir / "p.json").string(), "--csv",
                      (dir / "p.csv").string()});
         if (o.run.status == 0) {
-            o.report = bytesOf(dir / "projekt.txt");
-            o.profile = json::parse(bytesOf(dir / "p.json"));
-            std::istringstream csv(bytesOf(dir / "p.csv"));
+            o.report = fileBytes(dir / "projekt.txt");
+            o.profile = json::parse(fileBytes(dir / "p.json"));
+            std::istringstream csv(fileBytes(dir / "p.csv"));
             for (std::string line; std::getline(csv, line);) {
                 o.csv.push_back(line);
             }
@@ -95,6 +80,17 @@ struct Cli : ::testing::Test {
 
 json base(const std::string& tower) {
     return {{"tower", tower}, {"workingHeight", 12.0}, {"groundWireHeight", 30.0}, {"range", 50.0}};
+}
+
+// A 110 kV tower of single conductors with one ground wire on the axis, the working
+// conductors at `phase` ([x, height above the lowest] pairs).
+json towerOf(const std::string& series, const std::string& type, const json& phase) {
+    return {{"series", series},        {"type", type},
+            {"nominalVoltage", 110.0}, {"phaseVoltagePeak", 100.429},
+            {"phaseDiameter", 0.016},  {"groundDiameter", 0.013},
+            {"phaseBundleSize", 1},    {"phaseBundleSpacing", 1.0},
+            {"groundBundleSize", 1},   {"groundBundleSpacing", 1.0},
+            {"phase", phase},          {"groundX", {0.0}}};
 }
 
 // The printed table is the stored profile: positions relative to the axis as printed,
@@ -138,15 +134,15 @@ TEST_F(Cli, ExamplesGiveTheCheckedReports) {
         ASSERT_EQ(r.status, 0) << r.err;
         EXPECT_EQ(r.err, "");
         EXPECT_EQ(r.out, (dir / name).string() + ".txt\n");
-        const std::string report = bytesOf(dir / (std::string(name) + ".txt"));
+        const std::string report = fileBytes(dir / (std::string(name) + ".txt"));
         EXPECT_EQ(parseReport(report).problem, "");
-        EXPECT_EQ(report, bytesOf(fs::path(VELT_EXPECTED_DIR) / (std::string(name) + ".txt")));
+        EXPECT_EQ(report, fileBytes(fs::path(VELT_EXPECTED_DIR) / (std::string(name) + ".txt")));
     }
 }
 
 // The format check itself finds a broken line.
 TEST_F(Cli, FormatCheckFindsBrokenLines) {
-    const std::string good = bytesOf(fs::path(VELT_EXPECTED_DIR) / "h52-magnetic-building.txt");
+    const std::string good = fileBytes(fs::path(VELT_EXPECTED_DIR) / "h52-magnetic-building.txt");
     ASSERT_EQ(parseReport(good).problem, "");
     const std::vector<std::pair<std::string, std::string>> breaks = {
         {"[A]\r\n", "[A]\n"},
@@ -231,20 +227,8 @@ TEST_F(Cli, InterferenceOnTheConductors) {
 TEST_F(Cli, TwoPassSideAndAxis) {
     for (const double side : {-1.0, 1.0}) {
         SCOPED_TRACE(side);
-        json tower = {{"series", "T"},
-                      {"type", "1"},
-                      {"nominalVoltage", 110.0},
-                      {"phaseVoltagePeak", 100.429},
-                      {"phaseDiameter", 0.016},
-                      {"groundDiameter", 0.013},
-                      {"phaseBundleSize", 1},
-                      {"phaseBundleSpacing", 1.0},
-                      {"groundBundleSize", 1},
-                      {"groundBundleSpacing", 1.0},
-                      {"phase", {{side * 6, 0.0}, {side * 9, 0.0}, {side * 12, 0.0}}},
-                      {"groundX", {0.0}}};
         json project = base("S12");
-        project["tower"] = tower;
+        project["tower"] = towerOf("T", "1", {{side * 6, 0.0}, {side * 9, 0.0}, {side * 12, 0.0}});
         const Output o = compute(project);
         ASSERT_EQ(o.run.status, 0) << o.run.err;
         const ParsedReport report = parseReport(o.report);
@@ -326,18 +310,7 @@ TEST_F(Cli, JsonHoldsTheWholeProfileAtFullPrecision) {
 // A tower from a catalogue, named relative to the project file, computes as the built-in
 // tower with the same data.
 TEST_F(Cli, CatalogueTower) {
-    json tower = {{"series", "S12k"},
-                  {"type", "P"},
-                  {"nominalVoltage", 110.0},
-                  {"phaseVoltagePeak", 100.429},
-                  {"phaseDiameter", 0.016},
-                  {"groundDiameter", 0.013},
-                  {"phaseBundleSize", 1},
-                  {"phaseBundleSpacing", 1.0},
-                  {"groundBundleSize", 1},
-                  {"groundBundleSpacing", 1.0},
-                  {"phase", {{-2.6, 0.0}, {3.4, 0.0}, {2.6, 3.2}}},
-                  {"groundX", {0.0}}};
+    const json tower = towerOf("S12k", "P", {{-2.6, 0.0}, {3.4, 0.0}, {2.6, 3.2}});
     const fs::path towerFile = write("wieza.json", tower);
     ASSERT_EQ(run({"towers", "add", (dir / "wieze").string(), towerFile.string()}).status, 0);
 
@@ -532,7 +505,7 @@ TEST_F(Cli, ProgramEndToEnd) {
     int status = std::system(command.c_str());
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 2);
-    EXPECT_EQ(bytesOf(dir / "err"), "Zakres obliczeń musi być większy od 0.0 [m]!\n");
+    EXPECT_EQ(fileBytes(dir / "err"), "Zakres obliczeń musi być większy od 0.0 [m]!\n");
 
     const std::string example = std::string("'") + VELT_CALC_BINARY + "' '" + VELT_EXAMPLES_DIR +
                                 "/z52-horizontal.json' -o '" + (dir / "z52").string() + "' > '" +
@@ -540,9 +513,9 @@ TEST_F(Cli, ProgramEndToEnd) {
     status = std::system(example.c_str());
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 0);
-    EXPECT_EQ(bytesOf(dir / "out"), (dir / "z52.txt").string() + "\n");
-    EXPECT_EQ(bytesOf(dir / "z52.txt"),
-              bytesOf(fs::path(VELT_EXPECTED_DIR) / "z52-horizontal.txt"));
+    EXPECT_EQ(fileBytes(dir / "out"), (dir / "z52.txt").string() + "\n");
+    EXPECT_EQ(fileBytes(dir / "z52.txt"),
+              fileBytes(fs::path(VELT_EXPECTED_DIR) / "z52-horizontal.txt"));
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // velt-calc towers, in-process: exit status, standard output and standard error.
 #include "cli/TowerCommands.h"
+#include "CapturedRun.h"
 #include "project/CatalogueTower.h"
 #include "project/TowerJson.h"
 
@@ -8,8 +9,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
-#include <sstream>
 
 namespace velt {
 namespace {
@@ -23,16 +22,8 @@ const char* const kZ52 = R"({
   "phase": [[-9.1, 0.0], [-9.1, 7.9], [-9.1, 15.8], [9.1, 0.0], [9.1, 7.9], [9.1, 15.8]],
   "groundX": [-6.9, 6.9], "groundWireHeight": 31.5})";
 
-struct Outcome {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string contents(const fs::path& name) {
-    std::ifstream in(name, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using Outcome = testing::CapturedRun;
+using testing::fileBytes;
 
 struct Towers : ::testing::Test {
     fs::path dir;
@@ -53,13 +44,7 @@ struct Towers : ::testing::Test {
     void TearDown() override { fs::remove_all(dir); }
 
     Outcome run(const std::vector<std::string>& args) {
-        std::ostringstream out;
-        std::ostringstream err;
-        Outcome r;
-        r.status = runTowerCommand(args, out, err);
-        r.out = out.str();
-        r.err = err.str();
-        return r;
+        return testing::runCaptured(runTowerCommand, args);
     }
 
     std::string file(const std::string& name, const std::string& text) {
@@ -86,7 +71,7 @@ TEST_F(Towers, AddedTowerShowsTheSame) {
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.err, "Zapisano słup...\n");
     EXPECT_EQ(fs::file_size(data), 1112u);
-    EXPECT_EQ(contents(index), "[0]<Z52>{\xA3\xEAg 2}\r\n"); // Windows-1250 on disk
+    EXPECT_EQ(fileBytes(index), "[0]<Z52>{\xA3\xEAg 2}\r\n"); // Windows-1250 on disk
 
     r = run({"show", catalogue + ".VELT_index", "Z52 <-> Łęg 2"});
     ASSERT_EQ(r.status, 0) << r.err;
@@ -121,12 +106,12 @@ TEST_F(Towers, ReplaceOnlyWhenAsked) {
     json changed = json::parse(kZ52);
     changed["nominalVoltage"] = 150;
     const std::string other = file("other.json", changed.dump());
-    const std::string before = contents(data);
+    const std::string before = fileBytes(data);
 
     Outcome r = run({"add", catalogue, other});
     EXPECT_EQ(r.status, 2);
     EXPECT_EQ(r.err, "Słup już istnieje!\nCzy chcesz go zastąpić?\n");
-    EXPECT_EQ(contents(data), before);
+    EXPECT_EQ(fileBytes(data), before);
 
     r = run({"add", catalogue, other, "--replace"});
     EXPECT_EQ(r.status, 0);
@@ -174,7 +159,7 @@ TEST_F(Towers, DeleteAndConvert) {
 TEST_F(Towers, DamagedCataloguesFailWithTheirMessage) {
     ASSERT_EQ(run({"add", catalogue, file("z52.json", kZ52)}).status, 0);
     const std::string readError = "Błąd odczytu danych z pliku!\n" + data.string() + "\n";
-    const std::string record = contents(data);
+    const std::string record = fileBytes(data);
 
     fs::resize_file(data, 1000); // truncated
     Outcome r = run({"show", catalogue, "Z52 <-> Łęg 2"});

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
+#include <string>
+
 namespace velt {
 namespace {
 
@@ -40,6 +43,20 @@ TEST(DecimalText, GeneralFormat) {
     EXPECT_EQ(formatGeneral(2.5), "2.5");
     EXPECT_EQ(formatGeneral(50.0), "50");
     EXPECT_EQ(formatNumber("%.2lf", 50.0), "50.00");
+}
+
+// A Qt application takes the numeric locale from the user's settings.
+TEST(DecimalText, FormatKeepsThePointInAnyLocale) {
+    const std::string saved = std::setlocale(LC_NUMERIC, nullptr);
+    if (std::setlocale(LC_NUMERIC, "pl_PL.UTF-8") == nullptr &&
+        std::setlocale(LC_NUMERIC, "de_DE.UTF-8") == nullptr) {
+        GTEST_SKIP() << "no locale with a decimal comma is installed";
+    }
+    const std::string decimal = formatNumber("%.2lf", 2.5);
+    const std::string exponent = formatNumber("%g", 1.5e-20);
+    std::setlocale(LC_NUMERIC, saved.c_str());
+    EXPECT_EQ(decimal, "2.50");
+    EXPECT_EQ(exponent, "1.5e-20");
 }
 
 } // namespace

@@ -1,0 +1,110 @@
+#include "cli/GraphPicture.h"
+
+#include "model/DecimalText.h"
+#include "render/GraphPainter.h"
+#include "results/Report.h"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QSaveFile>
+
+#include <clocale>
+#include <memory>
+#include <optional>
+
+namespace velt {
+namespace {
+
+std::optional<QSize> pictureSize(const std::string& text) {
+    if (text.empty()) {
+        return QSize(kDefaultPictureWidth, kDefaultPictureHeight);
+    }
+    const std::size_t x = text.find('x');
+    if (x == std::string::npos || x == 0 || x + 1 == text.size() ||
+        text.find_first_not_of("0123456789x") != std::string::npos) {
+        return std::nullopt;
+    }
+    const int width = readWholeNumber(text.substr(0, x));
+    const int height = readWholeNumber(text.substr(x + 1));
+    const auto fits = [](int side) { return side >= 1 && side <= kLargestPictureSide; };
+    if (!fits(width) || !fits(height) || text.find('x', x + 1) != std::string::npos) {
+        return std::nullopt;
+    }
+    return QSize(width, height);
+}
+
+// velt-calc's error stream carries its own messages only; Qt's notes about the platform
+// (no runtime folder, no session bus) are not for its users.
+void keepSeriousMessages(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) {
+        qt_message_output(type, context, text);
+    }
+}
+
+// Text needs a QGuiApplication. velt-calc makes one on the offscreen platform (unless the
+// user names another), and keeps the process locale, which the reports rely on.
+class PictureApplication {
+  public:
+    PictureApplication() {
+        if (QCoreApplication::instance() != nullptr) {
+            return;
+        }
+        qInstallMessageHandler(keepSeriousMessages);
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        }
+        const std::string locale = std::setlocale(LC_ALL, nullptr);
+        application_ = std::make_unique<QGuiApplication>(argc_, argv_);
+        std::setlocale(LC_ALL, locale.c_str());
+    }
+
+  private:
+    static inline char name_[] = "velt-calc";
+    static inline char* argv_[] = {name_, nullptr};
+    static inline int argc_ = 1;
+    std::unique_ptr<QGuiApplication> application_;
+};
+
+QImage drawGraph(QSize size, const FieldProfile& profile, bool towerShifted) {
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    paintWindowGraph(painter, size, profile, towerShifted);
+    painter.end();
+    return image;
+}
+
+} // namespace
+
+std::string checkPictureOption(const std::string& /*path*/) {
+    return {};
+}
+
+std::string checkPictureSize(const std::string& text) {
+    return pictureSize(text) ? std::string()
+                             : "a size WxH of 1 to " + std::to_string(kLargestPictureSide) +
+                                   " pixels each is expected";
+}
+
+bool writeGraphPicture(const std::string& path, const std::string& size,
+                       const FieldProfile& profile, bool towerShifted, std::ostream& out,
+                       std::ostream& err) {
+    const std::optional<QSize> pixels = pictureSize(size);
+    if (!pixels) {
+        err << "velt-calc: --size: " << checkPictureSize(size) << '\n';
+        return false;
+    }
+    const PictureApplication application;
+    const QImage image = drawGraph(*pixels, profile, towerShifted);
+    // Written beside the target and renamed over it, so that a failure leaves no part of it.
+    QSaveFile file(QString::fromStdString(path));
+    if (file.open(QIODevice::WriteOnly) && image.save(&file, "PNG") && file.commit()) {
+        out << path << '\n';
+        return true;
+    }
+    err << kCannotCreateFileMessage << path << '\n';
+    return false;
+}
+
+} // namespace velt

@@ -1,0 +1,33 @@
+#pragma once
+// velt-calc --png: the graph of the computed variant as an image file, drawn off-screen as
+// the variant's window shows it.
+
+#include "model/FieldProfile.h"
+
+#include <ostream>
+#include <string>
+
+namespace velt {
+
+/// The drawing area of the image when no size is given: a variant window's client area on
+/// a common screen.
+inline constexpr int kDefaultPictureWidth = 1000;
+inline constexpr int kDefaultPictureHeight = 700;
+/// The largest image side velt-calc draws.
+inline constexpr int kLargestPictureSide = 10000;
+
+/// Empty when velt-calc can write pictures, else why not (for the option check).
+std::string checkPictureOption(const std::string& path);
+
+/// Empty when `text` is a size "WxH" of 1 to kLargestPictureSide pixels each, else what is
+/// wrong with it.
+std::string checkPictureSize(const std::string& text);
+
+/// Writes the window version of the graph of `profile`, `size` ("WxH", empty for the default)
+/// pixels, as a PNG image to `path`: whole or not at all. `towerShifted` is the project's
+/// flag. The file name goes to `out`, a failure to `err` with the name.
+bool writeGraphPicture(const std::string& path, const std::string& size,
+                       const FieldProfile& profile, bool towerShifted, std::ostream& out,
+                       std::ostream& err);
+
+} // namespace velt

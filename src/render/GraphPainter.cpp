@@ -1,0 +1,177 @@
+#include "render/GraphPainter.h"
+
+#include "render/PainterHelpers.h"
+#include "render/QtTextMeasure.h"
+
+#include <QPainter>
+#include <QPolygon>
+
+namespace velt {
+namespace {
+
+QColor colourOf(GraphInk ink) {
+    switch (ink) {
+    case GraphInk::Red:
+        return {255, 0, 0};
+    case GraphInk::Lime:
+        return {0, 255, 0};
+    case GraphInk::Green:
+        return {0, 128, 0};
+    case GraphInk::Blue:
+        return {0, 0, 255};
+    case GraphInk::Black:
+        break;
+    }
+    return {0, 0, 0};
+}
+
+Qt::PenStyle penStyleOf(GraphDash dash) {
+    switch (dash) {
+    case GraphDash::Dash:
+        return Qt::DashLine;
+    case GraphDash::DashDot:
+        return Qt::DashDotLine;
+    case GraphDash::DashDotDot:
+        return Qt::DashDotDotLine;
+    case GraphDash::Solid:
+        break;
+    }
+    return Qt::SolidLine;
+}
+
+void setInk(QPainter& painter, GraphInk ink, GraphDash dash = GraphDash::Solid) {
+    painter.setPen(QPen(colourOf(ink), 1, penStyleOf(dash)));
+}
+
+QPolygon polylineOf(const std::vector<PixelPoint>& points) {
+    QPolygon polygon;
+    polygon.reserve(static_cast<qsizetype>(points.size()));
+    for (const PixelPoint& p : points) {
+        polygon.append(toQt(p));
+    }
+    return polygon;
+}
+
+void drawTexts(QPainter& painter, const std::vector<PlacedText>& texts) {
+    for (const PlacedText& text : texts) {
+        drawPlacedText(painter, text);
+    }
+}
+
+// The 1 kV/m markers, the comment and the maximum, left of the panel.
+void paintMarkers(QPainter& painter, const GraphLayout& g) {
+    painter.setClipRect(areaOf(g.markerClip));
+    setInk(painter, GraphInk::Red);
+    for (const CrossingMarker& marker : g.crossings) {
+        drawPlacedText(painter, marker.label);
+        painter.drawPolyline(polylineOf(marker.line));
+        drawPlacedText(painter, marker.distance);
+    }
+    if (g.comment) {
+        setInk(painter, GraphInk::Black);
+        drawPlacedText(painter, *g.comment);
+    }
+    if (g.maximum) {
+        setInk(painter, GraphInk::Red);
+        drawLine(painter, g.maximum->line);
+        drawPlacedText(painter, g.maximum->label);
+    }
+    painter.setClipping(false);
+}
+
+void paintCrossSection(QPainter& painter, const GraphLayout& g) {
+    painter.setClipRect(areaOf(g.plotClip));
+    const int d = g.dotDiameter;
+    for (const ConductorDot& dot : g.conductors) {
+        const QColor colour = colourOf(dot.ink);
+        painter.setPen(QPen(colour, 1));
+        painter.setBrush(colour);
+        const PixelPoint c = dot.centre;
+        drawDot(painter, {c.x - d / 2, c.y - d / 2, c.x - d / 2 + d, c.y - d / 2 + d});
+    }
+    painter.setBrush(Qt::NoBrush);
+    if (!g.building.empty()) {
+        setInk(painter, GraphInk::Red, GraphDash::Dash);
+        painter.drawPolyline(polylineOf(g.building));
+    }
+    painter.setClipping(false);
+}
+
+void paintAxes(QPainter& painter, const GraphLayout& g) {
+    setInk(painter, GraphInk::Black);
+    for (const PixelLine& line : g.ticks) {
+        drawLine(painter, line);
+    }
+    drawTexts(painter, g.xLabels);
+    drawTexts(painter, g.valueLabels);
+    drawTexts(painter, g.heightLabels);
+    drawTexts(painter, g.captions);
+}
+
+void paintCurves(QPainter& painter, const GraphLayout& g) {
+    painter.setClipRect(areaOf(g.plotClip));
+    for (const GraphCurve& curve : g.curves) {
+        setInk(painter, curve.ink, curve.dash);
+        painter.drawPolyline(polylineOf(curve.points));
+    }
+    painter.setClipping(false);
+    setInk(painter, GraphInk::Black);
+    drawLine(painter, g.startLine);
+    for (const PixelLine& line : g.separator) {
+        drawLine(painter, line);
+    }
+}
+
+void paintPanel(QPainter& painter, const GraphLayout& g) {
+    setInk(painter, GraphInk::Black);
+    const QFont regular = painter.font();
+    for (const PanelLine& line : g.panel) {
+        painter.setFont(styledFont(regular, line.style));
+        drawPlacedText(painter, line.text);
+    }
+    painter.setFont(regular);
+    for (const LegendStroke& stroke : g.legend) {
+        setInk(painter, stroke.ink, stroke.dash);
+        drawLine(painter, stroke.line);
+    }
+}
+
+} // namespace
+
+void paintGraph(QPainter& painter, const GraphLayout& g) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setBackgroundMode(Qt::TransparentMode);
+    painter.setBrush(Qt::NoBrush);
+    painter.fillRect(areaOf(g.frame.clear), Qt::white);
+    setInk(painter, GraphInk::Black);
+    if (g.onConductors) {
+        drawTexts(painter, g.surfaceTexts);
+        painter.restore();
+        return;
+    }
+    if (g.plotShown) {
+        paintMarkers(painter, g);
+        setInk(painter, GraphInk::Black);
+        drawLine(painter, g.xAxis);
+        paintCrossSection(painter, g);
+        paintAxes(painter, g);
+        paintCurves(painter, g);
+    }
+    paintPanel(painter, g);
+    painter.restore();
+}
+
+void paintWindowGraph(QPainter& painter, QSize size, const FieldProfile& profile,
+                      bool towerShifted) {
+    const GraphFrame frame = windowFrame(size.width(), size.height());
+    paintGraph(painter, layoutGraph(profile, frame, towerShifted, QtTextMeasure(painter)));
+}
+
+void paintPrintedGraph(QPainter& painter, QSize pageSize, const FieldProfile& profile,
+                       bool towerShifted) {
+    const GraphFrame frame = printedFrame(pageSize.width(), pageSize.height());
+    paintGraph(painter, layoutGraph(profile, frame, towerShifted, QtTextMeasure(painter)));
+}
+
+} // namespace velt

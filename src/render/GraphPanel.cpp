@@ -1,0 +1,107 @@
+// The information panel of the field graph and the texts of a calculation on the conductors.
+
+#include "model/DecimalText.h"
+#include "model/TextSlots.h"
+#include "render/GraphLayoutParts.h"
+
+#include <algorithm>
+
+namespace velt {
+namespace {
+
+std::string pairText(double a, double b) {
+    return "     " + formatNumber("%.2lf", a) + "," + formatNumber("%.2lf", b);
+}
+
+struct PanelWriter {
+    GraphLayout& g;
+    int left;
+    int margin;
+    int lineHeight;
+
+    int lineTop(int k) const { return margin + k * lineHeight; }
+    void line(int k, std::string text, TextStyle style = TextStyle::Bold) {
+        g.panel.push_back({{{left, lineTop(k)}, std::move(text)}, style});
+    }
+};
+
+void writeBuilding(const FieldProfile& f, PanelWriter& w) {
+    w.line(9, "BUDYNEK:", TextStyle::BoldUnderlined);
+    w.line(10, "Wsp. szczytu frontu: [m]");
+    const double axis = f.resultAxisX;
+    w.line(11, pairText(buildingInProfile(f, f.resultBuildingX1) - axis, f.resultBuildingY1));
+    w.line(12, "Wsp. konca dachu: [m]");
+    w.line(13, pairText(buildingInProfile(f, f.resultBuildingX2) - axis, f.resultBuildingY2));
+}
+
+// The names of the three curves, each with a stroke in the curve's style.
+void writeLegend(const TextMeasure& measure, PanelWriter& w) {
+    const int q = measure.width("HHHH", TextStyle::Regular);
+    const struct {
+        int k;
+        const char* name;
+        GraphInk ink;
+        GraphDash dash;
+    } entries[] = {{15, "H  :", GraphInk::Black, GraphDash::Solid},
+                   {16, "Hx :", GraphInk::Green, GraphDash::DashDot},
+                   {17, "Hy :", GraphInk::Blue, GraphDash::DashDotDot}};
+    for (const auto& e : entries) {
+        w.line(e.k, e.name);
+        const int y = w.lineTop(e.k) + w.lineHeight / 2;
+        w.g.legend.push_back({{{w.left + q, y}, {w.left + 4 * q, y}}, e.ink, e.dash});
+    }
+}
+
+} // namespace
+
+void layoutPanel(const FieldProfile& f, const TextMeasure& measure, GraphLayout& g) {
+    const int margin = g.frame.textMargin;
+    PanelWriter w{g, g.frame.panelLeft + margin, margin, measure.height("W", TextStyle::Bold)};
+    const bool magnetic = f.resultFieldKind;
+    const int firstGroundWire = std::clamp(f.resultPhaseConductorCount + 1, 1, kConductorSlots - 1);
+    w.line(0, magnetic ? "Pole magnetyczne" : "Pole elektryczne");
+    w.line(2, "SERIA: " + textOf(f.resultTowerSeries, sizeof f.resultTowerSeries));
+    w.line(3, "TYP: " + textOf(f.resultTowerType, sizeof f.resultTowerType));
+    w.line(4, formatNumber("h = %.2lf[m]", f.resultConductorY[1]));
+    w.line(5, formatNumber("ho= %.2lf[m]", f.resultConductorY[firstGroundWire]));
+    w.line(6, f.resultLineKind ? formatNumber("Xd=%.2lf[m]", f.resultLineX)
+                               : formatNumber("Y=%.2lf[m]", f.resultPointY));
+    w.line(7, magnetic ? formatNumber("Hmax=%.2lf[A/m]", f.resultMaxValue)
+                       : formatNumber("Emax=%.2lf[kV/m]", f.resultMaxValue));
+    if (f.resultBuildingPresent) {
+        writeBuilding(f, w);
+    }
+    if (magnetic) {
+        writeLegend(measure, w);
+    }
+}
+
+std::vector<PlacedText> surfaceTexts(const FieldProfile& f, const GraphFrame& frame,
+                                     const TextMeasure& measure) {
+    std::vector<std::string> lines;
+    if (f.resultFieldKind) {
+        lines = {"Maksymalna wartość indukcji magnetycznej", "na powierzchni przewodow wynosi:",
+                 formatNumber("Emx = %5.2lf mT", f.maxSurfaceGradient)};
+    } else {
+        lines = {"Maksymalna wartosc natezenia pola elektrycznego",
+                 "na powierzchni przewodow wynosi:",
+                 formatNumber("Emx = %5.2lf kV/cm", f.maxSurfaceGradient)};
+        if (f.interferenceComputed) {
+            lines.push_back("Poziom zaklocen w/g kolejnych wzorow [dB]");
+            for (int k = 0; k < 5; ++k) {
+                lines.push_back(std::to_string(k + 1) +
+                                formatNumber(". %8.2lf", f.interferenceLevel[k]));
+            }
+        }
+    }
+    const int h = measure.height("H", TextStyle::Regular);
+    std::vector<PlacedText> texts;
+    for (std::size_t k = 0; k < lines.size(); ++k) {
+        const int y = k == 0 ? frame.surfaceTop : frame.surfaceTop + static_cast<int>(k) * h + 5;
+        const int w = measure.width(lines[k], TextStyle::Regular);
+        texts.push_back({{frame.surfaceCentre - w / 2, y}, lines[k]});
+    }
+    return texts;
+}
+
+} // namespace velt

@@ -1,0 +1,66 @@
+#include "render/TowerPreviewPainter.h"
+
+#include "render/PainterHelpers.h"
+
+#include <QPainter>
+
+namespace velt {
+namespace {
+
+const QColor kWorkingRed(255, 0, 0);
+const QColor kGroundGreen(0, 128, 0);
+
+void paintDots(QPainter& painter, const TowerPreviewGeometry& g) {
+    for (const TowerDot& dot : g.dots) {
+        const QColor& colour = dot.groundWire ? kGroundGreen : kWorkingRed;
+        painter.setPen(QPen(colour, 1));
+        painter.setBrush(colour);
+        drawDot(painter, dot.box);
+    }
+}
+
+// The legend texts stand on white, whatever they cover.
+void paintLegend(QPainter& painter, const TowerPreviewGeometry& g) {
+    painter.setBackgroundMode(Qt::OpaqueMode);
+    painter.setBackground(Qt::white);
+    painter.setBrush(kWorkingRed);
+    drawDot(painter, g.workingLegendDot);
+    painter.setBrush(Qt::white);
+    drawPlacedText(painter, g.workingLegendText);
+    painter.setBrush(kGroundGreen);
+    drawDot(painter, g.groundLegendDot);
+    painter.setBrush(Qt::white);
+    drawPlacedText(painter, g.groundLegendText);
+    painter.setBackgroundMode(Qt::TransparentMode);
+}
+
+} // namespace
+
+void paintTowerPreview(QPainter& painter, QSize size, const LineProject& project,
+                       const TowerDrawingStyle& style) {
+    paintTowerPreview(painter, towerPreviewGeometry(size.width(), size.height(),
+                                                    towerConductors(project), style));
+}
+
+void paintTowerPreview(QPainter& painter, const TowerPreviewGeometry& g) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.fillRect(QRect(0, 0, g.width, g.height), Qt::white);
+    if (g.drawn) {
+        paintDots(painter, g);
+        painter.setPen(QPen(Qt::black, 1));
+        painter.setBrush(Qt::white);
+        for (const PixelLine& line : g.groundLines) {
+            drawLine(painter, line);
+        }
+        for (const PixelLine& line : g.footStrokes) {
+            drawLine(painter, line);
+        }
+        paintLegend(painter, g);
+        painter.setPen(QPen(Qt::black, 1, Qt::DashDotDotLine));
+        drawLine(painter, g.axis);
+    }
+    painter.restore();
+}
+
+} // namespace velt

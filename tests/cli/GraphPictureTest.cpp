@@ -1,0 +1,149 @@
+// velt-calc --png: the image is the window version of the computed variant's graph.
+
+#include "RenderFixtures.h"
+
+#include "cli/BatchRun.h"
+#include "render/GraphPainter.h"
+#include "render/QtTextMeasure.h"
+#include "results/Report.h"
+
+#include <QImage>
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace velt {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct CliRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+struct Picture : ::testing::Test {
+    fs::path dir = fs::temp_directory_path() / ("velt-png-" + std::to_string(::getpid()));
+    fs::path project = dir / "projekt.json";
+
+    void SetUp() override {
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+        std::ofstream(project) << testing::exampleProject("h52-magnetic-building");
+    }
+    void TearDown() override { fs::remove_all(dir); }
+
+    CliRun run(std::vector<std::string> args) const {
+        args.insert(args.begin(), project.string());
+        std::ostringstream out;
+        std::ostringstream err;
+        CliRun r;
+        r.status = runVeltCalc(args, out, err);
+        r.out = out.str();
+        r.err = err.str();
+        return r;
+    }
+    std::vector<std::string> files() const {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(dir)) {
+            names.push_back(entry.path().filename().string());
+        }
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+};
+
+// The example's graph painted here, and its layout.
+struct Expected {
+    QImage image;
+    GraphLayout layout;
+};
+
+Expected paintedHere(QSize size) {
+    const testing::Computed c =
+        testing::computeProject(testing::exampleProject("h52-magnetic-building"));
+    Expected e{QImage(size, QImage::Format_RGB32), {}};
+    QPainter painter(&e.image);
+    e.layout = layoutGraph(*c.profile, windowFrame(size.width(), size.height()),
+                           c.project->towerShifted, QtTextMeasure(painter));
+    paintGraph(painter, e.layout);
+    return e;
+}
+
+QImage imageOf(const fs::path& png) {
+    return QImage(QString::fromStdString(png.string())).convertToFormat(QImage::Format_RGB32);
+}
+
+TEST_F(Picture, IsTheWindowGraph) {
+    const fs::path png = dir / "wykres.png";
+    const CliRun r = run({"--png", png.string(), "--size", "640x480"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(r.out, (dir / "projekt.txt").string() + "\n" + png.string() + "\n");
+    const QImage image = imageOf(png);
+    ASSERT_EQ(image.size(), QSize(640, 480));
+    const Expected expected = paintedHere({640, 480});
+    EXPECT_EQ(image, expected.image);
+
+    const GraphLayout& g = expected.layout;
+    EXPECT_EQ(image.pixel(g.xAxis.from.x + 3, g.xAxis.from.y), qRgb(0, 0, 0));
+    EXPECT_EQ(image.pixel(g.frame.panelLeft + 90, 470), qRgb(255, 255, 255));
+    ASSERT_TRUE(g.maximum.has_value());
+    EXPECT_EQ(image.pixel(g.maximum->line.to.x - 1, g.maximum->line.to.y), qRgb(255, 0, 0));
+}
+
+TEST_F(Picture, DefaultSize) {
+    const fs::path png = dir / "wykres.png";
+    ASSERT_EQ(run({"--png", png.string()}).status, 0);
+    EXPECT_EQ(QImage(QString::fromStdString(png.string())).size(), QSize(1000, 700));
+}
+
+// A picture that cannot be written leaves no file behind, not even a part of one.
+TEST_F(Picture, UnwritablePath) {
+    for (const fs::path& png : {dir / "nie" / "wykres.png", dir}) {
+        SCOPED_TRACE(png.string());
+        const CliRun r = run({"--png", png.string()});
+        EXPECT_EQ(r.status, kExitFileError);
+        EXPECT_EQ(r.err, kCannotCreateFileMessage + png.string() + "\n");
+        EXPECT_EQ(files(), (std::vector<std::string>{"projekt.json", "projekt.txt"}));
+    }
+}
+
+TEST_F(Picture, SizeRefusedBeforeAnythingIsWritten) {
+    const std::string png = (dir / "wykres.png").string();
+    for (const char* size : {"0x10", "10", "10x", "x10", "10x10x10", "20000x10", "-5x10", "a"}) {
+        SCOPED_TRACE(size);
+        const CliRun r = run({"--png", png, "--size", size});
+        EXPECT_EQ(r.status, kExitRefused);
+        EXPECT_NE(r.err.find("WxH"), std::string::npos);
+        EXPECT_EQ(files(), (std::vector<std::string>{"projekt.json"}));
+    }
+    EXPECT_EQ(run({"--size", "100x100"}).status, kExitRefused); // no picture to size
+}
+
+// The program itself needs no display and says nothing but its file names; a user's locale
+// with a decimal comma changes none of its numbers.
+TEST_F(Picture, ProgramWithoutDisplay) {
+    const fs::path png = dir / "wykres.png";
+    const std::string command =
+        std::string("env -u QT_QPA_PLATFORM -u DISPLAY LC_ALL=pl_PL.UTF-8 '") + VELT_CALC_BINARY +
+        "' '" + project.string() + "' --png '" + png.string() + "' > '" + (dir / "out").string() +
+        "' 2> '" + (dir / "err").string() + "'";
+    const int status = std::system(command.c_str());
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    std::ifstream err(dir / "err");
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(err), {}), "");
+    EXPECT_EQ(imageOf(png), paintedHere({1000, 700}).image);
+}
+
+} // namespace
+} // namespace velt
