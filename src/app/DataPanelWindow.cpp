@@ -2,7 +2,7 @@
 
 #include "app/DataPanelWindow.h"
 
-#include "render/CalculationDataPanel.h"
+#include "render/CalculationDataPainter.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>

@@ -2,7 +2,7 @@
 
 #include "app/VariantWindow.h"
 
-#include "app/VariantGraph.h"
+#include "render/GraphPainter.h"
 
 #include <QPainter>
 
@@ -27,7 +27,7 @@ QImage VariantView::picture() const {
 
 void VariantView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    paintVariantGraph(painter, size(), *record_, towerShifted_ && towerShifted_());
+    paintWindowGraph(painter, size(), *record_, towerShifted_ && towerShifted_());
 }
 
 QString variantCaption(int number) {

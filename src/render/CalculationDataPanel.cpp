@@ -3,9 +3,6 @@
 #include "model/DecimalText.h"
 #include "model/TextSlots.h"
 
-#include <QFontMetrics>
-#include <QPainter>
-
 namespace velt {
 namespace {
 
@@ -17,44 +14,30 @@ std::string twoNumbers(double a, double b) {
 
 } // namespace
 
-std::vector<PanelText> calculationDataTexts(const LineProject& p, int h) {
+std::vector<PanelText> calculationDataTexts(const LineProject& p, const TextMeasure& measure) {
+    const int h = measure.height("W", TextStyle::Regular);
     const std::uint32_t groundWire = p.phaseConductorCount + 1;
     const double groundY =
         groundWire < static_cast<std::uint32_t>(kConductorSlots) ? p.conductorY[groundWire] : 0.0;
+    const auto line = [h](int k, std::string text, TextStyle style = TextStyle::Regular) {
+        return PanelText{{{kLeft, k * h}, std::move(text)}, style};
+    };
     std::vector<PanelText> texts = {
-        {kLeft, h, p.fieldKind ? "Pole magnetyczne" : "Pole elektryczne"},
-        {kLeft, 2 * h, "SERIA: " + textOf(p.towerSeries, sizeof p.towerSeries)},
-        {kLeft, 3 * h, "TYP: " + textOf(p.towerType, sizeof p.towerType)},
-        {kLeft, 4 * h, formatNumber("h = %.2lf[m]", p.conductorY[1])},
-        {kLeft, 5 * h, formatNumber("ho= %.2lf[m]", groundY)},
-        {kLeft, 6 * h,
-         formatNumber(p.lineKind ? "Xd=%.2lf[m]" : "Y=%.2lf[m]", p.lineCoordinate)},
+        line(1, p.fieldKind ? "Pole magnetyczne" : "Pole elektryczne"),
+        line(2, "SERIA: " + textOf(p.towerSeries, sizeof p.towerSeries)),
+        line(3, "TYP: " + textOf(p.towerType, sizeof p.towerType)),
+        line(4, formatNumber("h = %.2lf[m]", p.conductorY[1])),
+        line(5, formatNumber("ho= %.2lf[m]", groundY)),
+        line(6, formatNumber(p.lineKind ? "Xd=%.2lf[m]" : "Y=%.2lf[m]", p.lineCoordinate)),
     };
     if (p.buildingPresent) {
-        texts.push_back({kLeft, 9 * h, "BUDYNEK:", true, true});
-        texts.push_back({kLeft, 10 * h, "Wsp. szczytu frontu: [m]", true});
-        texts.push_back({kLeft, 11 * h, twoNumbers(p.buildingFrontX, p.buildingFrontY), true});
-        texts.push_back({kLeft, 12 * h, "Wsp. konca dachu: [m]", true});
-        texts.push_back({kLeft, 13 * h, twoNumbers(p.buildingRoofX, p.buildingRoofY), true});
+        texts.push_back(line(9, "BUDYNEK:", TextStyle::BoldUnderlined));
+        texts.push_back(line(10, "Wsp. szczytu frontu: [m]", TextStyle::Bold));
+        texts.push_back(line(11, twoNumbers(p.buildingFrontX, p.buildingFrontY), TextStyle::Bold));
+        texts.push_back(line(12, "Wsp. konca dachu: [m]", TextStyle::Bold));
+        texts.push_back(line(13, twoNumbers(p.buildingRoofX, p.buildingRoofY), TextStyle::Bold));
     }
     return texts;
-}
-
-void paintCalculationData(QPainter& painter, QSize size, const LineProject& project) {
-    painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
-    painter.setPen(Qt::black);
-    const QFont regular = painter.font();
-    const int h = QFontMetrics(regular).height();
-    for (const PanelText& text : calculationDataTexts(project, h)) {
-        QFont font = regular;
-        font.setBold(text.bold);
-        font.setUnderline(text.underline);
-        painter.setFont(font);
-        // Texts stand with their top-left corner at the point.
-        painter.drawText(QRect(text.x, text.y, size.width(), h), Qt::AlignLeft | Qt::AlignTop,
-                         QString::fromStdString(text.text));
-    }
-    painter.setFont(regular);
 }
 
 } // namespace velt
