@@ -10,6 +10,7 @@
 #include "app/TW_EndAsk.h"
 #include "app/TW_Splash.h"
 #include "app/ToolbarGlyphs.h"
+#include "app/VariantPrinting.h"
 #include "app/VariantWindow.h"
 #include "app/Variants.h"
 #include "app/VeltApplication.h"
@@ -26,9 +27,12 @@
 #include "widgets/Prompter.h"
 
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QScreen>
 #include <QTimer>
 
@@ -252,8 +256,33 @@ void TW_Main::Drukujwyniki1Click() {
         app_.prompter().showMessage(QStringLiteral("Nie wykonano obliczeń!"));
         return;
     }
-    if (ui->MdiArea1->activeSubWindow() == nullptr) {
+    const VariantView* view = Variants::viewOf(ui->MdiArea1->activeSubWindow());
+    if (view == nullptr) {
         app_.prompter().showMessage(QStringLiteral("Nie wybrano wariantu do druku!"));
+        return;
+    }
+    const bool shifted = app_.project().towerShifted;
+    if (!QPrinterInfo::defaultPrinter().isNull()) {
+        QPrinter printer(QPrinter::HighResolution);
+        if (!printVariant(printer, view->record(), shifted)) {
+            app_.prompter().showMessage(
+                QStringLiteral("Nie mogę drukować na drukarce %1!").arg(printer.printerName()));
+        }
+        return;
+    }
+    // Many desktops have no printer installed: the same page can go into a PDF file.
+    app_.prompter().showMessage(
+        QStringLiteral("Brak drukarki w systemie.\nWydruk można zapisać w pliku PDF."));
+    QString pdf = app_.prompter().askSaveFileName(this, QStringLiteral("Zapis wydruku"),
+                                                  QStringLiteral("Pliki PDF (*.pdf)"));
+    if (pdf.isEmpty()) {
+        return;
+    }
+    if (QFileInfo(pdf).suffix().isEmpty()) {
+        pdf += QStringLiteral(".pdf");
+    }
+    if (!printVariantToPdf(pdf, view->record(), shifted)) {
+        app_.prompter().showMessage(QStringLiteral("Nie mogę zapisać pliku!\n") + pdf);
     }
 }
 

@@ -24,8 +24,9 @@ QString WidgetPrompter::askOpenFileName(QWidget* parent, const QString& title,
     return QFileDialog::getOpenFileName(parent, title, QString(), filter);
 }
 
-QString WidgetPrompter::askSaveFileName(QWidget* parent) {
-    return QFileDialog::getSaveFileName(parent);
+QString WidgetPrompter::askSaveFileName(QWidget* parent, const QString& title,
+                                        const QString& filter) {
+    return QFileDialog::getSaveFileName(parent, title, QString(), filter);
 }
 
 } // namespace velt

@@ -20,8 +20,10 @@ class Prompter {
     /// An open-file question; empty when cancelled.
     virtual QString askOpenFileName(QWidget* parent, const QString& title,
                                     const QString& filter) = 0;
-    /// A save-file question without filter or title of its own; empty when cancelled.
-    virtual QString askSaveFileName(QWidget* parent) = 0;
+    /// A save-file question, by default without title or filter of its own; empty when
+    /// cancelled.
+    virtual QString askSaveFileName(QWidget* parent, const QString& title = {},
+                                    const QString& filter = {}) = 0;
 };
 
 /// The prompter of the running program: real message boxes and dialogs.
@@ -30,7 +32,8 @@ class WidgetPrompter : public Prompter {
     void showMessage(const QString& text) override;
     int exec(QDialog& dialog) override;
     QString askOpenFileName(QWidget* parent, const QString& title, const QString& filter) override;
-    QString askSaveFileName(QWidget* parent) override;
+    QString askSaveFileName(QWidget* parent, const QString& title = {},
+                            const QString& filter = {}) override;
 };
 
 } // namespace velt

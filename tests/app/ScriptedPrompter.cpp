@@ -54,10 +54,11 @@ int ScriptedPrompter::exec(QDialog& dialog) {
 }
 
 QString ScriptedPrompter::askOpenFileName(QWidget*, const QString&, const QString&) {
-    return askSaveFileName(nullptr);
+    return askSaveFileName(nullptr, QString(), QString());
 }
 
-QString ScriptedPrompter::askSaveFileName(QWidget*) {
+QString ScriptedPrompter::askSaveFileName(QWidget*, const QString& title, const QString& filter) {
+    fileQuestions.append(title + QStringLiteral("|") + filter);
     if (fileNames_.empty()) {
         ADD_FAILURE() << "unexpected file question";
         return {};

@@ -32,13 +32,15 @@ class ScriptedPrompter : public Prompter {
     /// Whether every scripted step was used.
     bool finished() const { return steps_.empty() && fileNames_.empty(); }
 
-    QStringList messages; ///< texts of the message boxes, in order
-    QStringList dialogs;  ///< object names of the dialogs shown, in order
+    QStringList messages;      ///< texts of the message boxes, in order
+    QStringList dialogs;       ///< object names of the dialogs shown, in order
+    QStringList fileQuestions; ///< "title|filter" of each file question, in order
 
     void showMessage(const QString& text) override;
     int exec(QDialog& dialog) override;
     QString askOpenFileName(QWidget* parent, const QString& title, const QString& filter) override;
-    QString askSaveFileName(QWidget* parent) override;
+    QString askSaveFileName(QWidget* parent, const QString& title = {},
+                            const QString& filter = {}) override;
 
   private:
     struct Step {

@@ -19,6 +19,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QPrinterInfo>
 
 #include <filesystem>
 #include <fstream>
@@ -266,6 +267,35 @@ TEST_F(VariantsTest, AFailedSaveSaysSoAndLeavesNothingHalfWritten) {
     ASSERT_EQ(prompter->messages.size(), 1);
     EXPECT_TRUE(prompter->messages[0].contains(QString::fromStdString(missing.string())));
     EXPECT_FALSE(fs::exists(folder / "brak"));
+}
+
+TEST_F(VariantsTest, PrintingRefusesWithoutACalculationOrAVariant) {
+    main().Drukujwyniki1Click();
+    app->project().calculationDone = 1;
+    main().Drukujwyniki1Click();
+    EXPECT_EQ(prompter->messages,
+              QStringList({"Nie wykonano obliczeń!", "Nie wybrano wariantu do druku!"}));
+}
+
+// Without a printer the page goes into a PDF file: one landscape page.
+TEST_F(VariantsTest, WithoutAPrinterThePageIsSavedAsPdf) {
+    if (!QPrinterInfo::defaultPrinter().isNull()) {
+        GTEST_SKIP() << "a printer is installed here";
+    }
+    acceptZ52();
+    calculate();
+    prompter->expectFileName(QString::fromStdString((folder / "wydruk").string()));
+    main().Drukujwyniki1Click();
+    ASSERT_EQ(prompter->messages.size(), 1);
+    EXPECT_TRUE(prompter->messages[0].startsWith("Brak drukarki"));
+    EXPECT_EQ(prompter->fileQuestions, QStringList({"Zapis wydruku|Pliki PDF (*.pdf)"}));
+    const std::string pdf = fileText(folder / "wydruk.pdf");
+    ASSERT_FALSE(pdf.empty());
+    EXPECT_EQ(pdf.rfind("%PDF", 0), 0u);
+    EXPECT_NE(pdf.find("/Count 1"), std::string::npos);
+    // A4 across: 842 by 595 points.
+    EXPECT_NE(pdf.find("/MediaBox [0 0 842.000000 595.000000]"), std::string::npos);
+    EXPECT_FALSE(fs::exists(folder / "wydruk.pdf.~velt"));
 }
 
 } // namespace
