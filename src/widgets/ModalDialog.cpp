@@ -24,6 +24,15 @@ void ModalDialog::keyPressEvent(QKeyEvent* event) {
         done(escapeResult_);
         return;
     }
+    // Enter presses the button that has the focus, not the default one: with "Nie" focused
+    // a stray Enter must not answer "Tak".
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && event->modifiers() == Qt::NoModifier) {
+        if (auto* button = qobject_cast<QAbstractButton*>(focusWidget())) {
+            button->click();
+            return;
+        }
+    }
     QDialog::keyPressEvent(event);
 }
 

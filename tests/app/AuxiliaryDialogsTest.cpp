@@ -116,6 +116,25 @@ TEST_F(AuxiliaryDialogsTest, DefaultButtonsAndFocus) {
     prompter->exec(app->zRys());
 }
 
+// Enter presses the focused button: with "Nie" focused the variant is kept.
+TEST_F(AuxiliaryDialogsTest, EnterPressesTheButtonThatHasTheFocus) {
+    prompter->expect("TW_UWar", [](QDialog& d) {
+        d.activateWindow();
+        QCoreApplication::processEvents();
+        QTest::keyClick(&d, Qt::Key_Return);
+        return d.result();
+    });
+    EXPECT_EQ(prompter->exec(app->uWar()), mrNo);
+    prompter->expect("TW_Save", [](QDialog& d) {
+        d.activateWindow();
+        QCoreApplication::processEvents();
+        child<QWidget>(d, "BitBtn3").setFocus();
+        QTest::keyClick(&d, Qt::Key_Enter);
+        return d.result();
+    });
+    EXPECT_EQ(prompter->exec(app->save()), mrCancel);
+}
+
 TEST_F(AuxiliaryDialogsTest, TowerShiftShowsTheStoredShiftAndRefusesNegativeOnes) {
     app->project().towerShift = 2.5;
     prompter->expect("TW_PrzesSlup", [](QDialog& d) {

@@ -298,5 +298,51 @@ TEST_F(VariantsTest, WithoutAPrinterThePageIsSavedAsPdf) {
     EXPECT_FALSE(fs::exists(folder / "wydruk.pdf.~velt"));
 }
 
+TEST_F(VariantsTest, ClosingWalksTheVariantsFromTheLast) {
+    acceptZ52();
+    calculate("pierwszy");
+    calculate("drugi");
+    calculate("trzeci");
+    const QString saved = QString::fromStdString((folder / "wyniki").string());
+    prompter->expectClick("TW_EndAsk", "BitBtn1");
+    prompter->expect("TW_Save", [this](QDialog& d) {
+        EXPECT_EQ(dataWindowTitle(), "Wariant 3.");
+        return clickIn(d, "BitBtn2"); // "Nie"
+    });
+    prompter->expect("TW_Save", [this](QDialog& d) {
+        EXPECT_EQ(dataWindowTitle(), "Wariant 2.");
+        return clickIn(d, "BitBtn1"); // "Tak"
+    });
+    prompter->expectFileName(saved);
+    prompter->expectClick("TW_Save", "BitBtn4"); // "Wyjdź"
+    EXPECT_TRUE(main().close());
+    EXPECT_NE(fileText(folder / "wyniki.txt").find("Komentarz: drugi"), std::string::npos);
+    EXPECT_TRUE(fs::exists(folder / "wyniki.gif"));
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(windowTitles().isEmpty());
+    EXPECT_EQ(prompter->dialogs.count("TW_UWar"), 0);
+}
+
+TEST_F(VariantsTest, ClosingStopsAtCancelAndAtAFailedSave) {
+    acceptZ52();
+    calculate();
+    calculate();
+    prompter->expectClick("TW_EndAsk", "BitBtn1");
+    prompter->expectClick("TW_Save", "BitBtn1");
+    prompter->expectFileName(QString::fromStdString((folder / "drugi").string()));
+    prompter->expectClick("TW_Save", "BitBtn3"); // "Anuluj"
+    EXPECT_FALSE(main().close());
+    EXPECT_EQ(windowTitles(), QStringList({"Wariant 1.", "Wariant 2."}));
+    EXPECT_TRUE(fs::exists(folder / "drugi.txt"));
+
+    // A save the user asked for that fails stops the walk: nothing is lost.
+    prompter->expectClick("TW_EndAsk", "BitBtn1");
+    prompter->expectClick("TW_Save", "BitBtn1");
+    prompter->expectFileName(QString::fromStdString((folder / "brak" / "x").string()));
+    EXPECT_FALSE(main().close());
+    EXPECT_EQ(prompter->messages.size(), 1);
+    EXPECT_EQ(windowTitles(), QStringList({"Wariant 1.", "Wariant 2."}));
+}
+
 } // namespace
 } // namespace velt::test
