@@ -50,7 +50,9 @@ class PicturePrompter : public velt::Prompter {
         return velt::mrCancel;
     }
     QString askOpenFileName(QWidget*, const QString&, const QString&) override { return {}; }
-    QString askSaveFileName(QWidget*) override { return {}; }
+    QString askSaveFileName(QWidget*, const QString& = {}, const QString& = {}) override {
+        return {};
+    }
 };
 
 } // namespace
