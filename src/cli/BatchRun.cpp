@@ -28,6 +28,7 @@ struct Options {
     std::string csvFile;
     std::string pngFile;
     std::string pngSize;
+    std::string gifFile;
 };
 
 // Parses the options; returns an exit status when the run ends here (help or bad usage).
@@ -42,13 +43,14 @@ std::optional<int> parseOptions(const std::vector<std::string>& args, Options& o
                    "extension); the report is BASE.txt");
     app.add_option("--json", options.jsonFile, "also write the field profile as JSON");
     app.add_option("--csv", options.csvFile, "also write the profile as CSV");
-    CLI::Option* png =
-        app.add_option("--png", options.pngFile, "also write the graph as a PNG image")
-            ->check(CLI::Validator(checkPictureOption, ""));
+    app.add_option("--png", options.pngFile, "also write the graph as a PNG image")
+        ->check(CLI::Validator(checkPictureOption, ""));
+    app.add_option("--gif", options.gifFile,
+                   "also write the graph as a GIF picture, as the desktop program saves it")
+        ->check(CLI::Validator(checkPictureOption, ""));
     app.add_option("--size", options.pngSize,
-                   "size of the PNG image in pixels, WxH (default 1000x700)")
-        ->check(CLI::Validator(checkPictureSize, ""))
-        ->needs(png);
+                   "size of the PNG or GIF picture in pixels, WxH (default 1000x700)")
+        ->check(CLI::Validator(checkPictureSize, ""));
     // CLI11 takes the words last first.
     std::vector<std::string> reversed(args.rbegin(), args.rend());
     try {
@@ -58,6 +60,10 @@ std::optional<int> parseOptions(const std::vector<std::string>& args, Options& o
         return kExitDone;
     } catch (const CLI::ParseError& e) {
         err << "velt-calc: " << e.what() << "\n" << app.help();
+        return kExitRefused;
+    }
+    if (!options.pngSize.empty() && options.pngFile.empty() && options.gifFile.empty()) {
+        err << "velt-calc: --size needs --png or --gif\n" << app.help();
         return kExitRefused;
     }
     return std::nullopt;
@@ -135,8 +141,14 @@ int calculateProject(const Options& options, std::ostream& out, std::ostream& er
             options.csvFile, [&](std::ostream& s) { writeProfileCsv(s, *profile); }, out, err)) {
         return kExitFileError;
     }
-    if (!options.pngFile.empty() && !writeGraphPicture(options.pngFile, options.pngSize, *profile,
-                                                       project->towerShifted, out, err)) {
+    if (!options.pngFile.empty() &&
+        !writeGraphPicture(options.pngFile, PictureFormat::Png, options.pngSize, *profile,
+                           project->towerShifted, out, err)) {
+        return kExitFileError;
+    }
+    if (!options.gifFile.empty() &&
+        !writeGraphPicture(options.gifFile, PictureFormat::Gif, options.pngSize, *profile,
+                           project->towerShifted, out, err)) {
         return kExitFileError;
     }
     return kExitDone;

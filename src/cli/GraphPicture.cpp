@@ -1,6 +1,7 @@
 #include "cli/GraphPicture.h"
 
 #include "model/DecimalText.h"
+#include "render/GifWriter.h"
 #include "render/GraphPainter.h"
 #include "results/Report.h"
 
@@ -87,7 +88,7 @@ std::string checkPictureSize(const std::string& text) {
                                    " pixels each is expected";
 }
 
-bool writeGraphPicture(const std::string& path, const std::string& size,
+bool writeGraphPicture(const std::string& path, PictureFormat format, const std::string& size,
                        const FieldProfile& profile, bool towerShifted, std::ostream& out,
                        std::ostream& err) {
     const std::optional<QSize> pixels = pictureSize(size);
@@ -97,6 +98,15 @@ bool writeGraphPicture(const std::string& path, const std::string& size,
     }
     const PictureApplication application;
     const QImage image = drawGraph(*pixels, profile, towerShifted);
+    if (format == PictureFormat::Gif) {
+        // The desktop program's picture writer, with its own message.
+        if (const auto failure = writeGif(image, path)) {
+            err << *failure << '\n';
+            return false;
+        }
+        out << path << '\n';
+        return true;
+    }
     // Written beside the target and renamed over it, so that a failure leaves no part of it.
     QSaveFile file(QString::fromStdString(path));
     if (file.open(QIODevice::WriteOnly) && image.save(&file, "PNG") && file.commit()) {

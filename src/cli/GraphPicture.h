@@ -23,10 +23,12 @@ std::string checkPictureOption(const std::string& path);
 /// wrong with it.
 std::string checkPictureSize(const std::string& text);
 
+enum class PictureFormat { Png, Gif };
+
 /// Writes the window version of the graph of `profile`, `size` ("WxH", empty for the default)
-/// pixels, as a PNG image to `path`: whole or not at all. `towerShifted` is the project's
-/// flag. The file name goes to `out`, a failure to `err` with the name.
-bool writeGraphPicture(const std::string& path, const std::string& size,
+/// pixels, as a PNG image or a GIF picture to `path`: whole or not at all. `towerShifted` is the
+/// project's flag. The file name goes to `out`, a failure to `err` with the name.
+bool writeGraphPicture(const std::string& path, PictureFormat format, const std::string& size,
                        const FieldProfile& profile, bool towerShifted, std::ostream& out,
                        std::ostream& err);
 

@@ -12,9 +12,9 @@ std::string checkPictureSize(const std::string& text) {
     return checkPictureOption(text);
 }
 
-bool writeGraphPicture(const std::string& /*path*/, const std::string& /*size*/,
-                       const FieldProfile& /*profile*/, bool /*towerShifted*/,
-                       std::ostream& /*out*/, std::ostream& err) {
+bool writeGraphPicture(const std::string& /*path*/, PictureFormat /*format*/,
+                       const std::string& /*size*/, const FieldProfile& /*profile*/,
+                       bool /*towerShifted*/, std::ostream& /*out*/, std::ostream& err) {
     err << checkPictureOption({}) << '\n';
     return false;
 }

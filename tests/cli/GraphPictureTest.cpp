@@ -3,6 +3,7 @@
 #include "RenderFixtures.h"
 
 #include "cli/BatchRun.h"
+#include "render/GifWriter.h"
 #include "render/GraphPainter.h"
 #include "render/QtTextMeasure.h"
 #include "results/Report.h"
@@ -98,6 +99,33 @@ TEST_F(Picture, IsTheWindowGraph) {
     EXPECT_EQ(image.pixel(g.frame.panelLeft + 90, 470), qRgb(255, 255, 255));
     ASSERT_TRUE(g.maximum.has_value());
     EXPECT_EQ(image.pixel(g.maximum->line.to.x - 1, g.maximum->line.to.y), qRgb(255, 0, 0));
+}
+
+// --gif writes what the desktop program saves: the same graph in a 256-colour picture that
+// keeps the graph's colours.
+TEST_F(Picture, GifKeepsTheGraphColours) {
+    const fs::path gif = dir / "wykres.gif";
+    const CliRun r = run({"--gif", gif.string(), "--size", "640x480"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const QImage image = imageOf(gif);
+    ASSERT_EQ(image.size(), QSize(640, 480));
+    const QImage shown = paintedHere({640, 480}).image;
+    int graphPixels = 0;
+    for (int y = 0; y < shown.height(); ++y) {
+        for (int x = 0; x < shown.width(); ++x) {
+            const QRgb colour = shown.pixel(x, y);
+            if (std::find(std::begin(kGraphColours), std::end(kGraphColours), colour) !=
+                std::end(kGraphColours)) {
+                ASSERT_EQ(image.pixel(x, y), colour) << x << "," << y;
+                ++graphPixels;
+            }
+        }
+    }
+    EXPECT_GT(graphPixels, 640 * 480 / 2);
+
+    const CliRun refused = run({"--gif", (dir / "nie" / "wykres.gif").string()});
+    EXPECT_EQ(refused.status, kExitFileError);
+    EXPECT_NE(refused.err.find((dir / "nie" / "wykres.gif").string()), std::string::npos);
 }
 
 TEST_F(Picture, DefaultSize) {
