@@ -47,8 +47,8 @@ VeltApplication::VeltApplication(std::unique_ptr<Prompter> prompter)
       towerChoice_(std::make_unique<TowerChoiceState>()),
       lineData_(std::make_unique<LineDataForm>()) {
     initHelpResources();
+    // No display name: the window system would append it to every caption.
     QApplication::setApplicationName(QStringLiteral("VELT  2009"));
-    QApplication::setApplicationDisplayName(QStringLiteral("VELT  2009"));
 
     Prompter& p = *prompter_;
     keep(W_Main, std::make_unique<TW_Main>(*this));

@@ -76,6 +76,11 @@ TEST_F(MainWindowTest, TwentyFormsAreCreatedOnceInTheirOrderWithTheirCaptions) {
         EXPECT_EQ(formSizes()[i].form, forms[i]->objectName().toStdString());
     }
     EXPECT_EQ(QApplication::applicationDisplayName(), "VELT  2009");
+    // The display name only follows the name, so the window system appends nothing to the
+    // captions ("Wczytanie słupa", not "Wczytanie słupa — VELT  2009").
+    QApplication::setApplicationName("VELT");
+    EXPECT_EQ(QApplication::applicationDisplayName(), "VELT");
+    QApplication::setApplicationName("VELT  2009");
 
     // Each command reuses its one form, which keeps what was typed.
     prompter->expectAnswer("TW_New", mrCancel);
