@@ -9,6 +9,7 @@
 #include "app/TW_Splash.h"
 #include "app/ToolbarGlyphs.h"
 #include "app/VeltApplication.h"
+#include "calc/CalculationDriver.h"
 #include "dialogs/LineDataChecks.h"
 #include "dialogs/TW_LoadS.h"
 #include "dialogs/TW_Save.h"
@@ -187,6 +188,8 @@ void TW_Main::BitBtn4Click() {
 
 void TW_Main::BitBtn3Click() {
     LineProject& project = app_.project();
+    // The tower of the last showing again, if one was chosen there.
+    app_.loadS().selectTower(project.towerChosen ? project.chosenTowerIndex : -1);
     if (app_.prompter().exec(app_.loadS()) != mrYes) {
         project.lineDataAccepted = false;
         return;
@@ -225,6 +228,10 @@ void TW_Main::Drukujwyniki1Click() {
 }
 
 void TW_Main::Oblicz() {
+    if (!app_.project().lineDataAccepted) {
+        app_.prompter().showMessage(QString::fromStdString(kNoLineDataMessage));
+        return;
+    }
     // The calculation and its variant windows take over here.
 }
 
