@@ -5,10 +5,12 @@
 #include "AppFixture.h"
 #include "app/TW_Main.h"
 #include "dialogs/TW_LoadS.h"
+#include "model/TowerCatalogue.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QTest>
 
 namespace velt::test {
@@ -37,6 +39,31 @@ inline void chooseEntry(QWidget& form, int index) {
     auto& list = child<QComboBox>(form, "ComboBox1");
     list.setCurrentIndex(index);
     emit list.activated(index);
+}
+
+/// Writes a catalogue at `path` holding `towers` in their order.
+inline void writeCatalogue(const std::string& path, const std::vector<TowerDefinition>& towers) {
+    struct Quiet : CatalogueUi {
+        void showMessage(const std::string&) override {}
+        bool confirm(const std::string&) override { return true; }
+    } quiet;
+    for (std::size_t i = 0; i < towers.size(); ++i) {
+        if (i == 0) {
+            CreateCatalogue(path, towers[i], quiet);
+        } else {
+            StoreTower(path, towers[i], quiet);
+        }
+    }
+}
+
+/// The next tower-catalogue question is answered with `path`, and the tower list of that
+/// catalogue with its entry `row`.
+inline void answerCatalogue(ScriptedPrompter& prompter, const QString& path, int row) {
+    prompter.expectFileName(path);
+    prompter.expect("CatalogueTowerDialog", [row](QDialog& d) {
+        child<QListWidget>(d, "ListBox1").setCurrentRow(row);
+        return clickIn(d, "BitBtn1");
+    });
 }
 
 class LineDataFixture : public AppFixture {
