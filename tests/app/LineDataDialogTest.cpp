@@ -556,6 +556,9 @@ TEST_F(LineDataDialogTest, AnyTextInAnyFieldIsReadWithoutHarm) {
             for (const char* field : {"Edit1", "Edit2", "Edit3"}) {
                 type(d, field, text);
             }
+            click(d, "RadioButton6");
+            type(d, "Edit4", text);
+            click(d, "RadioButton5");
             answerWith("TW_PrzesSlup", "Edit1", text);
             click(d, "BitBtn7");
             clickIn(d, "BitBtn1");
