@@ -6,6 +6,11 @@
 #include "widgets/FileFilter.h"
 #include "widgets/Prompter.h"
 
+#include <QProgressBar>
+
+#include <algorithm>
+#include <climits>
+
 namespace velt {
 
 namespace {
@@ -55,6 +60,27 @@ std::optional<std::string> CatalogueTowerDialog::chosenKey() const {
         return std::nullopt;
     }
     return item->text().toStdString();
+}
+
+GaugeCatalogueUi::GaugeCatalogueUi(Prompter& prompter, QProgressBar& gauge,
+                                   std::function<void(const QString&)> status)
+    : prompter_(prompter), gauge_(gauge), status_(std::move(status)) {}
+
+void GaugeCatalogueUi::showMessage(const std::string& text) {
+    prompter_.showMessage(QString::fromStdString(text));
+}
+
+void GaugeCatalogueUi::setStatus(const std::string& text) {
+    status_(QString::fromStdString(text));
+}
+
+void GaugeCatalogueUi::setProgressMaximum(std::size_t maximum) {
+    gauge_.setMaximum(static_cast<int>(std::clamp<std::size_t>(maximum, 1, INT_MAX)));
+    gauge_.setValue(0);
+}
+
+void GaugeCatalogueUi::advanceProgress() {
+    gauge_.setValue(std::min(gauge_.value() + 1, gauge_.maximum()));
 }
 
 std::optional<TowerDefinition> askCatalogueTower(QWidget* parent, Prompter& prompter,

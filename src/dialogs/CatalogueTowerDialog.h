@@ -5,10 +5,13 @@
 #include "model/TowerCatalogue.h"
 #include "widgets/ModalDialog.h"
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
+
+class QProgressBar;
 
 namespace Ui {
 class CatalogueTowerDialog;
@@ -33,6 +36,26 @@ class CatalogueTowerDialog : public ModalDialog {
 
   private:
     std::unique_ptr<Ui::CatalogueTowerDialog> ui;
+};
+
+/// A catalogue's messages in message boxes, its status texts for the main window, its
+/// progress on a gauge.
+class GaugeCatalogueUi : public CatalogueUi {
+  public:
+    GaugeCatalogueUi(Prompter& prompter, QProgressBar& gauge,
+                     std::function<void(const QString&)> status);
+
+    void showMessage(const std::string& text) override;
+    /// Reading a catalogue asks nothing.
+    bool confirm(const std::string&) override { return false; }
+    void setStatus(const std::string& text) override;
+    void setProgressMaximum(std::size_t maximum) override;
+    void advanceProgress() override;
+
+  private:
+    Prompter& prompter_;
+    QProgressBar& gauge_;
+    std::function<void(const QString&)> status_;
 };
 
 /// The filter of the file question, as the program writes it.

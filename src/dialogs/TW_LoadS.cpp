@@ -17,10 +17,6 @@
 #include <QKeyEvent>
 #include <QPainter>
 
-#include <algorithm>
-#include <climits>
-#include <functional>
-
 namespace velt {
 
 namespace {
@@ -35,34 +31,6 @@ DialogAnswer answerOf(int result) {
         return DialogAnswer::Cancel;
     }
 }
-
-// A catalogue's messages in message boxes, its status texts in the main window, its
-// progress on the dialog's gauge.
-class GaugeCatalogueUi : public CatalogueUi {
-  public:
-    GaugeCatalogueUi(Prompter& prompter, QProgressBar& gauge,
-                     std::function<void(const QString&)> status)
-        : prompter_(prompter), gauge_(gauge), status_(std::move(status)) {}
-
-    void showMessage(const std::string& text) override {
-        prompter_.showMessage(QString::fromStdString(text));
-    }
-    // Reading a catalogue asks nothing.
-    bool confirm(const std::string&) override { return false; }
-    void setStatus(const std::string& text) override { status_(QString::fromStdString(text)); }
-    void setProgressMaximum(std::size_t maximum) override {
-        gauge_.setMaximum(static_cast<int>(std::clamp<std::size_t>(maximum, 1, INT_MAX)));
-        gauge_.setValue(0);
-    }
-    void advanceProgress() override {
-        gauge_.setValue(std::min(gauge_.value() + 1, gauge_.maximum()));
-    }
-
-  private:
-    Prompter& prompter_;
-    QProgressBar& gauge_;
-    std::function<void(const QString&)> status_;
-};
 
 std::string typed(const QLineEdit& edit) {
     return edit.text().toStdString();
