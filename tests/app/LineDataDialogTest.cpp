@@ -112,24 +112,20 @@ TEST_F(LineDataDialogTest, ControlsWithTheirCaptionsHintsDefaultsAndEnabling) {
         EXPECT_EQ(widget.toolTip(), c.hint) << c.name;
         EXPECT_EQ(widget.isEnabled(), c.enabled) << c.name;
     }
-    const std::pair<const char*, std::vector<QString>> groups[] = {
-        {"RadioGroup1", {"Elektryczne", "Magnetyczne"}},
-        {"RadioGroup2", {"Na przewodach", "Wzdłuż zadanych prostych"}},
-        {"RadioGroup3", {"Na stałej wysokości (y)", "Wzdłuż prostej pionowej (x)"}},
+    // The radio groups' items, the default one checked.
+    const std::tuple<const char*, const char*, const char*, bool> items[] = {
+        {"RadioGroup1", "RadioButton1", "Elektryczne", true},
+        {"RadioGroup1", "RadioButton2", "Magnetyczne", false},
+        {"RadioGroup2", "RadioButton3", "Na przewodach", false},
+        {"RadioGroup2", "RadioButton4", "Wzdłuż zadanych prostych", true},
+        {"RadioGroup3", "RadioButton5", "Na stałej wysokości (y)", true},
+        {"RadioGroup3", "RadioButton6", "Wzdłuż prostej pionowej (x)", false},
     };
-    for (const auto& [group, items] : groups) {
-        QStringList texts;
-        for (auto* button : child<QGroupBox>(d, group).findChildren<QRadioButton*>()) {
-            texts.append(button->text() + (button->isChecked() ? "*" : ""));
-        }
-        EXPECT_EQ(texts.size(), 2) << group;
+    for (const auto& [group, name, text, isDefault] : items) {
+        const QWidget& item = child<QWidget>(child<QWidget>(d, group), name);
+        EXPECT_EQ(captionOf(item), text);
+        EXPECT_EQ(checked(d, name), isDefault) << name;
     }
-    EXPECT_TRUE(checked(d, "RadioButton1"));
-    EXPECT_TRUE(checked(d, "RadioButton4"));
-    EXPECT_TRUE(checked(d, "RadioButton5"));
-    EXPECT_EQ(child<QRadioButton>(d, "RadioButton3").text(), "Na przewodach");
-    EXPECT_EQ(child<QRadioButton>(d, "RadioButton6").text(), "Wzdłuż prostej pionowej (x)");
-
     auto& list = child<QComboBox>(d, "ComboBox1");
     ASSERT_EQ(list.count(), 3);
     for (int i = 0; i < 3; ++i) {
