@@ -198,6 +198,8 @@ void TW_Main::BitBtn4Click() {
 
 void TW_Main::BitBtn3Click() {
     LineProject& project = app_.project();
+    // The tower of the last showing again, if one was chosen there.
+    app_.loadS().selectTower(project.towerChosen ? project.chosenTowerIndex : -1);
     if (app_.prompter().exec(app_.loadS()) != mrYes) {
         project.lineDataAccepted = false;
         return;

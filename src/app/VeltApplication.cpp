@@ -43,17 +43,15 @@ Form* VeltApplication::keep(std::unique_ptr<Form>& slot, std::unique_ptr<Form> f
 
 VeltApplication::VeltApplication(std::unique_ptr<Prompter> prompter)
     : prompter_(std::move(prompter)), project_(std::make_unique<LineProject>()),
-      profile_(std::make_unique<FieldProfile>()),
-      towerChoice_(std::make_unique<TowerChoiceState>()),
-      lineData_(std::make_unique<LineDataForm>()) {
+      profile_(std::make_unique<FieldProfile>()), lineDialog_(std::make_unique<LineDialogState>()) {
     initHelpResources();
+    // No display name: the window system would append it to every caption.
     QApplication::setApplicationName(QStringLiteral("VELT  2009"));
-    QApplication::setApplicationDisplayName(QStringLiteral("VELT  2009"));
 
     Prompter& p = *prompter_;
     keep(W_Main, std::make_unique<TW_Main>(*this));
     keep(W_EndAsk, std::make_unique<TW_EndAsk>());
-    keep(W_LoadS, std::make_unique<TW_LoadS>());
+    keep(W_LoadS, std::make_unique<TW_LoadS>(p, *project_, *lineDialog_));
     keep(W_About, std::make_unique<TW_About>());
     keep(W_WspDom, std::make_unique<TW_WspDom>());
     keep(W_PEkr, std::make_unique<TW_PEkr>(p, *project_));
@@ -72,6 +70,22 @@ VeltApplication::VeltApplication(std::unique_ptr<Prompter> prompter)
     keep(W_PrzesSlup, std::make_unique<TW_PrzesSlup>(p, *project_));
     keep(W_Kom, std::make_unique<TW_Kom>());
 
+    connectForms();
+    help_ = std::make_unique<HelpViewer>();
+    calculationUi_ = std::make_unique<DesktopCalculationUi>(*this);
+}
+
+VeltApplication::~VeltApplication() = default;
+
+void VeltApplication::connectForms() {
+    // The line-data dialog is created before its companions, so it meets them here.
+    W_LoadS->setCompanions({W_WspDom.get(), W_PEkr.get(), W_Zakl.get(), W_ZFaz.get(), W_PFaz.get(),
+                            W_PrzesSlup.get()});
+    QObject::connect(W_LoadS.get(), &TW_LoadS::newTowerRequested, W_Main.get(),
+                     &TW_Main::BitBtn4Click);
+    QObject::connect(W_LoadS.get(), &TW_LoadS::statusMessage, W_Main.get(),
+                     [this](const QString& text) { W_Main->setStatusText(1, text); });
+
     // The shield-wire editor is created before TW_NewPrzew, so the editors meet it here.
     W_PEkr->setNewConductorDialog(*W_NewPrzew);
     W_PRob->setNewConductorDialog(*W_NewPrzew);
@@ -84,12 +98,7 @@ VeltApplication::VeltApplication(std::unique_ptr<Prompter> prompter)
     };
     W_PRob->setTowerListSource(towerLists);
     W_NPOdg->setTowerListSource(towerLists);
-
-    help_ = std::make_unique<HelpViewer>();
-    calculationUi_ = std::make_unique<DesktopCalculationUi>(*this);
 }
-
-VeltApplication::~VeltApplication() = default;
 
 int VeltApplication::run() {
     W_Main->centreOnScreen();
@@ -98,14 +107,7 @@ int VeltApplication::run() {
 }
 
 const LineDataForm& VeltApplication::collectLineData() {
-    LineDataForm& form = *lineData_;
-    form.building = W_WspDom->form();
-    form.interference = W_Zakl->form();
-    form.currents = W_PFaz->form();
-    form.shieldWires = W_PEkr->form();
-    form.phaseOrderChoice = W_ZFaz->choice();
-    form.towerShift = W_PrzesSlup->text().toStdString();
-    return form;
+    return W_LoadS->collectForm();
 }
 
 } // namespace velt

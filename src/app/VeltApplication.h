@@ -1,7 +1,9 @@
 #pragma once
-// The application object: the one line project and result record, the line-data snapshot,
-// the prompter, and the twenty forms, created once at start-up in their fixed order.
+// The application object: the one line project and result record, what the line-data
+// dialog keeps, the prompter, and the twenty forms, created once at start-up in their fixed
+// order.
 
+#include "dialogs/LineSetup.h"
 #include "model/FieldProfile.h"
 #include "model/LineDataForm.h"
 #include "model/LineProject.h"
@@ -51,14 +53,16 @@ class VeltApplication {
 
     LineProject& project() { return *project_; }
     FieldProfile& profile() { return *profile_; }
-    TowerChoiceState& towerChoice() { return *towerChoice_; }
+    TowerChoiceState& towerChoice() { return lineDialog_->choice; }
+    /// The line-data dialog's snapshot, tower choice and height indicator.
+    LineDialogState& lineDialog() { return *lineDialog_; }
     Prompter& prompter() { return *prompter_; }
     HelpViewer& help() { return *help_; }
     DesktopCalculationUi& calculationUi() { return *calculationUi_; }
 
-    /// The texts and choices of the line-data dialog's companions as they stand now.
+    /// The texts and choices of the line-data dialog and its companions as they stand now.
     const LineDataForm& collectLineData();
-    const LineDataForm& lineData() const { return *lineData_; }
+    const LineDataForm& lineData() const { return lineDialog_->form; }
 
     /// The twenty forms in their order of creation.
     const std::vector<QWidget*>& forms() const { return forms_; }
@@ -86,12 +90,12 @@ class VeltApplication {
 
   private:
     template <typename Form> Form* keep(std::unique_ptr<Form>& slot, std::unique_ptr<Form> form);
+    void connectForms();
 
     std::unique_ptr<Prompter> prompter_;
     std::unique_ptr<LineProject> project_;
     std::unique_ptr<FieldProfile> profile_;
-    std::unique_ptr<TowerChoiceState> towerChoice_;
-    std::unique_ptr<LineDataForm> lineData_;
+    std::unique_ptr<LineDialogState> lineDialog_;
     std::vector<QWidget*> forms_;
 
     // Destroyed in reverse order: the main window last.

@@ -1,5 +1,6 @@
 #include "model/DecimalText.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <climits>
@@ -13,6 +14,11 @@ namespace {
 
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
+}
+
+// Users type a comma as often as a point.
+bool isSeparator(char c) {
+    return c == '.' || c == ',';
 }
 
 std::size_t skipDigits(std::string_view text, std::size_t pos) {
@@ -39,7 +45,7 @@ std::size_t numericPrefixEnd(std::string_view text, std::size_t start) {
     const std::size_t intStart = pos;
     pos = skipDigits(text, pos);
     bool digits = pos > intStart;
-    if (pos < text.size() && text[pos] == '.') {
+    if (pos < text.size() && isSeparator(text[pos])) {
         const std::size_t fracEnd = skipDigits(text, pos + 1);
         if (digits || fracEnd > pos + 1) {
             digits = true;
@@ -69,10 +75,11 @@ std::optional<Number> numberIn(std::string_view text, std::size_t start, std::si
     if (end == start) {
         return std::nullopt;
     }
-    std::string_view number = text.substr(start, end - start);
+    std::string number(text.substr(start, end - start));
     if (number.front() == '+') {
-        number.remove_prefix(1);
+        number.erase(0, 1);
     }
+    std::replace(number.begin(), number.end(), ',', '.');
     Number value{};
     const auto [ptr, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
     if (ec != std::errc()) {

@@ -6,9 +6,10 @@
 
 namespace velt {
 
-/// Reads the longest leading decimal number ([+-]digits[.digits][e[+-]digits], point as
-/// separator, leading blanks skipped). Empty or non-numeric text, and numbers that do not
-/// fit a double ("1e999"), read as 0. Never yields NaN or infinity.
+/// Reads the longest leading decimal number ([+-]digits[.digits][e[+-]digits], leading
+/// blanks skipped) of a text the user typed; the separator is a point or a comma ("12,5" is
+/// 12.5). Empty or non-numeric text, and numbers that do not fit a double ("1e999"), read
+/// as 0. Never yields NaN or infinity. File formats read their numbers themselves.
 double readDecimal(std::string_view text);
 
 /// Reads a leading whole number ([+-]digits); anything else, or a value outside the

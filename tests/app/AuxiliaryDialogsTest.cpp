@@ -165,9 +165,10 @@ TEST_F(AuxiliaryDialogsTest, TowerShiftReadsAnyTextAsANumber) {
         EXPECT_EQ(prompter->exec(app->przesSlup()), mrYes) << text;
         EXPECT_EQ(app->project().towerShift, 0.0) << text;
     }
+    // A comma separates the decimals as a point does.
     typeAndAccept("TW_PrzesSlup", "Edit1", "3,5");
     EXPECT_EQ(prompter->exec(app->przesSlup()), mrYes);
-    EXPECT_EQ(app->project().towerShift, 3.0);
+    EXPECT_EQ(app->project().towerShift, 3.5);
     EXPECT_TRUE(prompter->messages.isEmpty());
 }
 
@@ -176,7 +177,7 @@ TEST_F(AuxiliaryDialogsTest, PhaseCurrentsRefuseEnabledFieldsNotAboveZero) {
     // One circuit: "Drugi tor" is disabled and not tested.
     typeAndAccept("TW_PFaz", "Edit1", "0.0");
     EXPECT_EQ(prompter->exec(app->pFaz()), mrNone);
-    for (const char* text : {"", "abc", "nan", "1e999", ",5", "-3"}) {
+    for (const char* text : {"", "abc", "nan", "1e999", ",", "-0,5"}) {
         typeAndAccept("TW_PFaz", "Edit1", text);
         EXPECT_EQ(prompter->exec(app->pFaz()), mrNone) << text;
     }

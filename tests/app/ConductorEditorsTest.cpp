@@ -116,7 +116,7 @@ TEST_F(ConductorEditorsTest, ShieldWireAcceptWritesTheProject) {
 
     add(editor, "3.0", "12.0");
     add(editor, "-3.0", "12.0");
-    for (const char* diameter : {"0", "", "abc", "nan", "1e999", ",02", "-0.02"}) {
+    for (const char* diameter : {"0", "", "abc", "nan", "1e999", ",", "-0.02"}) {
         prompter->expect("TW_PEkr", [=](QDialog& d) {
             child<QLineEdit>(d, "Edit2").setText(diameter);
             return clickIn(d, "BitBtn3");
@@ -128,7 +128,7 @@ TEST_F(ConductorEditorsTest, ShieldWireAcceptWritesTheProject) {
     EXPECT_EQ(project.shieldWireCount, 7u);
 
     prompter->expect("TW_PEkr", [](QDialog& d) {
-        child<QLineEdit>(d, "Edit2").setText("0.02");
+        child<QLineEdit>(d, "Edit2").setText("0,02"); // a comma is a decimal separator
         return clickIn(d, "BitBtn3");
     });
     EXPECT_EQ(prompter->exec(editor), mrYes);

@@ -1,10 +1,11 @@
 #pragma once
-// Finding controls of the forms by their names.
+// Finding controls of the forms by their names; texts printed readably in failures.
 
 #include <QObject>
 #include <QString>
 #include <QStringList>
 
+#include <ostream>
 #include <stdexcept>
 #include <string>
 
@@ -27,3 +28,15 @@ template <typename T> T& child(const QObject& parent, const QString& name) {
 }
 
 } // namespace velt::test
+
+// Readable values in test failures.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+inline void PrintTo(const QStringList& texts, std::ostream* out) {
+    *out << '{';
+    for (const QString& text : texts) {
+        *out << " \"" << text.toStdString() << '"';
+    }
+    *out << " }";
+}

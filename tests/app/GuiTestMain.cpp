@@ -1,6 +1,7 @@
-// The desktop program's tests run headless, in the C locale.
+// The desktop program's tests run headless, in the C locale, under the program's own
+// application object.
 
-#include <QApplication>
+#include "app/GuardedApplication.h"
 
 #include <gtest/gtest.h>
 
@@ -31,7 +32,10 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
-    QApplication application(argc, argv);
+    velt::GuardedApplication application(argc, argv);
+    // An error box would wait for a click that never comes.
+    application.setErrorBox(
+        [](const QString& text) { ADD_FAILURE() << "error box: " << text.toStdString(); });
     std::setlocale(LC_NUMERIC, "C");
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -23,6 +23,8 @@
 #include <QTimer>
 #include <QTreeWidget>
 
+#include <functional>
+
 namespace velt::test {
 namespace {
 
@@ -76,6 +78,11 @@ TEST_F(MainWindowTest, TwentyFormsAreCreatedOnceInTheirOrderWithTheirCaptions) {
         EXPECT_EQ(formSizes()[i].form, forms[i]->objectName().toStdString());
     }
     EXPECT_EQ(QApplication::applicationDisplayName(), "VELT  2009");
+    // The display name only follows the name, so the window system appends nothing to the
+    // captions ("Wczytanie słupa", not "Wczytanie słupa — VELT  2009").
+    QApplication::setApplicationName("VELT");
+    EXPECT_EQ(QApplication::applicationDisplayName(), "VELT");
+    QApplication::setApplicationName("VELT  2009");
 
     // Each command reuses its one form, which keeps what was typed.
     prompter->expectAnswer("TW_New", mrCancel);
@@ -321,6 +328,81 @@ TEST_F(MainWindowTest, LineDataNotAcceptedUnlessTheDialogSaysYes) {
     prompter->expectAnswer("TW_LoadS", mrNo);
     child<QAction>(main(), "Wczytajsup1").trigger();
     EXPECT_FALSE(app->project().lineDataAccepted);
+}
+
+TEST_F(MainWindowTest, EveryToolbarButtonAndMenuItemRunsItsOwnCommand) {
+    showMain();
+    main().resize(800, 600);
+    app->project().calculationDone = 1; // saving and printing then ask for a variant
+    QMdiSubWindow* windows[] = {addChild("Wariant 1."), addChild("Wariant 2.")};
+    const QRect area = main().mdiArea().viewport()->rect();
+
+    // What a command did, told apart from every other command.
+    const auto effectOf = [&](const std::function<void()>& trigger) {
+        for (QMdiSubWindow* window : windows) {
+            window->setGeometry(0, 0, 100, 80);
+        }
+        main().mdiArea().setActiveSubWindow(nullptr);
+        prompter->dialogs.clear();
+        prompter->messages.clear();
+        trigger();
+        QStringList effect = prompter->dialogs + prompter->messages;
+        const auto take = [&](QWidget& window, const char* name) {
+            if (window.isVisible()) {
+                effect.append(name);
+                window.close();
+            }
+        };
+        take(app->help(), "help");
+        take(app->about(), "about");
+        if (!main().isVisible()) {
+            effect.append("closed");
+        } else if (windows[0]->width() == area.width() && windows[1]->width() == area.width()) {
+            effect.append("tiled horizontally");
+        } else if (windows[0]->height() == area.height() && windows[1]->height() == area.height()) {
+            effect.append("tiled vertically");
+        } else if (windows[1]->pos() != windows[0]->pos()) {
+            effect.append("cascaded");
+        }
+        return effect.join(" + ");
+    };
+    struct Command {
+        const char* button; ///< on the toolbar, if there
+        const char* item;   ///< in the menu
+        const char* dialog; ///< a dialog it shows, answered "Anuluj"
+        const char* effect;
+    };
+    const Command commands[] = {
+        {"BitBtn4", "Nowysup1", "TW_New", "TW_New"},
+        {"BitBtn3", "Wczytajsup1", "TW_LoadS", "TW_LoadS"},
+        {"BitBtn5", "Drukuj1", nullptr, "Nie wybrano wariantu!"},
+        {"BitBtn11", "Drukujwyniki1", nullptr, "Nie wybrano wariantu do druku!"},
+        {"BitBtn1", "Wykonaj1", nullptr, "Nie podano danych!"},
+        {"BitBtn10", "Pomoc2", nullptr, "help"},
+        {nullptr, "Informacjeoprogramie1", nullptr, "about"},
+        {nullptr, "Poziomo1", nullptr, "tiled horizontally"},
+        {nullptr, "Pionowo1", nullptr, "tiled vertically"},
+        {nullptr, "Kaskada1", nullptr, "cascaded"},
+        {nullptr, "Zapiszsup1", nullptr, ""}, // its part is not there yet: it does nothing
+    };
+    for (const Command& c : commands) {
+        if (c.button != nullptr) {
+            if (c.dialog != nullptr) {
+                prompter->expectAnswer(c.dialog, mrCancel);
+            }
+            EXPECT_EQ(effectOf([&] { child<QAbstractButton>(main(), c.button).click(); }), c.effect)
+                << c.button;
+        }
+        if (c.dialog != nullptr) {
+            prompter->expectAnswer(c.dialog, mrCancel);
+        }
+        EXPECT_EQ(effectOf([&] { child<QAction>(main(), c.item).trigger(); }), c.effect) << c.item;
+    }
+
+    app->project().calculationDone = 0; // no question before the end
+    EXPECT_EQ(effectOf([&] { child<QAbstractButton>(main(), "BitBtn2").click(); }), "closed");
+    main().show();
+    EXPECT_EQ(effectOf([&] { child<QAction>(main(), "Zakoczprogram1").trigger(); }), "closed");
 }
 
 TEST_F(MainWindowTest, HelpOpensOnItsContentsWithEveryPageBundled) {

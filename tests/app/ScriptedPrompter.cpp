@@ -53,7 +53,8 @@ int ScriptedPrompter::exec(QDialog& dialog) {
     return answer;
 }
 
-QString ScriptedPrompter::askOpenFileName(QWidget*, const QString&, const QString&) {
+QString ScriptedPrompter::askOpenFileName(QWidget*, const QString&, const QString& filter) {
+    filters.append(filter);
     return askSaveFileName(nullptr, QString(), QString());
 }
 

@@ -35,6 +35,7 @@ class ScriptedPrompter : public Prompter {
     QStringList messages;      ///< texts of the message boxes, in order
     QStringList dialogs;       ///< object names of the dialogs shown, in order
     QStringList fileQuestions; ///< "title|filter" of each file question, in order
+    QStringList filters;       ///< filters of the open-file questions, in order
 
     void showMessage(const QString& text) override;
     int exec(QDialog& dialog) override;

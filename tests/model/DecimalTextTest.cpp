@@ -23,11 +23,21 @@ TEST(DecimalText, ReadsTheLongestLeadingNumber) {
 
 TEST(DecimalText, TextThatIsNoNumberReadsAsZero) {
     for (const char* text :
-         {"", "abc", "-", ".", "e5", "nan", "inf", "-inf", "1e999", "-1e999", ",5"}) {
+         {"", "abc", "-", ".", ",", "-,", "e5", "nan", "inf", "-inf", "1e999", "-1e999"}) {
         EXPECT_EQ(readDecimal(text), 0.0) << text;
     }
-    // A comma is not a separator: the number ends before it.
-    EXPECT_EQ(readDecimal("1,5"), 1.0);
+}
+
+TEST(DecimalText, ACommaIsADecimalSeparatorToo) {
+    EXPECT_EQ(readDecimal("12,5"), 12.5);
+    EXPECT_EQ(readDecimal("0,02"), 0.02);
+    EXPECT_EQ(readDecimal(",5"), 0.5);
+    EXPECT_EQ(readDecimal("-2,5e1"), -25.0);
+    EXPECT_EQ(readDecimal("+1,25 m"), 1.25);
+    // One separator only: what follows a second one is trailing text.
+    EXPECT_EQ(readDecimal("1,5.3"), 1.5);
+    EXPECT_EQ(readDecimal("1.5,3"), 1.5);
+    EXPECT_EQ(readDecimal("1,5e999"), 0.0);
 }
 
 TEST(DecimalText, WholeNumbers) {

@@ -1,0 +1,247 @@
+// The same line through two doors: set up by hand in the line-data dialog, and loaded from
+// its project file as velt-calc loads it. The accepted line projects are the same bytes.
+
+#include "LineDataTyping.h"
+#include "dialogs/TW_LoadS.h"
+#include "model/BuiltInTowers.h"
+#include "project/ProjectFile.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <nlohmann/json.hpp>
+
+#include <cstring>
+#include <fstream>
+#include <memory>
+#include <sstream>
+
+namespace velt::test {
+namespace {
+
+using json = nlohmann::json;
+
+static_assert(std::is_trivially_copyable_v<LineProject>);
+
+/// Works the dialog `d` and its companions as a user would to enter `project`.
+class HandSetUp {
+  public:
+    /// `decimalCommas`: numbers are typed with a comma, as many users type them.
+    HandSetUp(ScriptedPrompter& prompter, const json& project, const QString& folder,
+              bool decimalCommas)
+        : prompter_(prompter), project_(project), folder_(folder), commas_(decimalCommas) {}
+
+    int run(QDialog& d) {
+        for (const auto& item : project_.items()) {
+            const std::string& key = item.key();
+            if (key != "tower" && key != "workingHeight" && key != "groundWireHeight" &&
+                key != "field" && key != "mode" && key != "line" && key != "towerShift" &&
+                key != "phaseOrder" && key != "currents" && key != "building" &&
+                key != "shieldWires" && key != "interference" && key != "range" &&
+                key != "drawRange" && key != "comment") {
+                ADD_FAILURE() << "no hand set-up for \"" << key << "\"";
+            }
+        }
+        chooseTower(d);
+        type(d, "Edit1", typed(project_.value("workingHeight", json(""))));
+        type(d, "Edit2", typed(project_.value("groundWireHeight", json(""))));
+        if (project_.value("field", "") == "magnetic") {
+            click(d, "RadioButton2");
+        }
+        if (project_.value("mode", "") == "conductors") {
+            click(d, "RadioButton3");
+        }
+        enterLine(d);
+        enterCompanions(d);
+        return clickIn(d, "BitBtn1");
+    }
+
+  private:
+    /// A number of the project file as the user types it.
+    QString typed(const json& number) const {
+        QString text =
+            QString::fromStdString(number.is_string() ? number.get<std::string>() : number.dump());
+        return commas_ ? text.replace(QLatin1Char('.'), QLatin1Char(',')) : text;
+    }
+
+    void chooseTower(QDialog& d) {
+        const json& tower = project_.at("tower");
+        if (tower.is_string()) {
+            const TowerDefinition* builtIn = builtInTowerBySeries(tower.get<std::string>());
+            ASSERT_NE(builtIn, nullptr);
+            chooseEntry(d, static_cast<int>(builtIn - builtInTowers().data()));
+            return;
+        }
+        ASSERT_TRUE(tower.contains("catalogue")) << "a tower the dialog cannot list";
+        const QString path = QDir(folder_).filePath(
+            QString::fromStdString(tower.at("catalogue").get<std::string>()));
+        prompter_.expectFileName(path);
+        prompter_.expect("CatalogueTowerDialog", [&](QDialog& picker) {
+            const auto key = QString::fromStdString(tower.at("key").get<std::string>());
+            auto& keys = child<QListWidget>(picker, "ListBox1");
+            keys.setCurrentItem(keys.findItems(key, Qt::MatchExactly).value(0));
+            return clickIn(picker, "BitBtn1");
+        });
+        click(d, "SpeedButton1");
+    }
+
+    void enterLine(QDialog& d) {
+        const json line = project_.value("line", json::object());
+        if (line.value("kind", "") == "vertical") {
+            click(d, "RadioButton6");
+        }
+        if (line.contains("y")) {
+            type(d, "Edit3", typed(line["y"]));
+        }
+        if (line.contains("x")) {
+            type(d, "Edit4", typed(line["x"]));
+        }
+    }
+
+    /// The dialog `name` gets the given fields typed and "&Tak" clicked.
+    void answer(const char* name, std::vector<std::pair<const char*, QString>> fields,
+                const char* accept = "BitBtn1") {
+        prompter_.expect(name, [=](QDialog& dialog) {
+            for (const auto& [field, text] : fields) {
+                type(dialog, field, text);
+            }
+            return clickIn(dialog, accept);
+        });
+    }
+
+    void enterCompanions(QDialog& d) {
+        if (project_.contains("towerShift")) {
+            answer("TW_PrzesSlup", {{"Edit1", typed(project_["towerShift"])}});
+            click(d, "BitBtn7");
+        }
+        if (project_.value("phaseOrder", "") == "RST-TRS") {
+            prompter_.expect("TW_ZFaz", [](QDialog& z) {
+                click(z, "RadioButton2");
+                return clickIn(z, "BitBtn1");
+            });
+            click(d, "BitBtn4");
+        }
+        if (project_.contains("currents")) {
+            const json& currents = project_["currents"];
+            std::vector<std::pair<const char*, QString>> fields{{"Edit1", typed(currents[0])}};
+            if (currents.size() == 2) {
+                fields.emplace_back("Edit2", typed(currents[1]));
+            }
+            answer("TW_PFaz", fields);
+            click(d, "BitBtn6");
+        }
+        if (project_.contains("building")) {
+            const json& b = project_["building"];
+            answer("TW_WspDom", {{"Edit1", typed(b["frontX"])},
+                                 {"Edit2", typed(b["frontY"])},
+                                 {"Edit3", typed(b["roofX"])},
+                                 {"Edit4", typed(b["roofY"])}});
+            click(d, "CheckBox2");
+        }
+        if (project_.contains("shieldWires")) {
+            enterShieldWires(d, project_["shieldWires"]);
+        }
+        if (project_.contains("interference")) {
+            const json& i = project_["interference"];
+            answer("TW_Zakl",
+                   {{"Edit1", typed(i["distance"])}, {"Edit2", typed(i["frequencyMHz"])}});
+            click(d, "CheckBox3");
+        }
+    }
+
+    void enterShieldWires(QDialog& d, const json& shield) {
+        prompter_.expect("TW_PEkr", [=, this](QDialog& editor) {
+            for (const json& position : shield["positions"]) {
+                answer("TW_NewPrzew",
+                       {{"Edit1", typed(position[0])}, {"Edit2", typed(position[1])}});
+                click(editor, "BitBtn1");
+            }
+            type(editor, "Edit2", typed(shield["diameter"]));
+            return clickIn(editor, "BitBtn3");
+        });
+        click(d, "CheckBox1");
+    }
+
+    ScriptedPrompter& prompter_;
+    const json& project_;
+    QString folder_;
+    bool commas_;
+};
+
+std::string readText(const QString& path) {
+    std::ifstream in(path.toStdString(), std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+class LineDataTwoDoorsTest : public LineDataFixture {
+  protected:
+    /// Sets up `projectText` by hand and loads it; both must be accepted and the same bytes.
+    void expectTheSameLine(const std::string& projectText, const QString& folder,
+                           bool decimalCommas = false) {
+        const json project = json::parse(projectText);
+        HandSetUp hand(*prompter, project, folder, decimalCommas);
+        openLineData([&](QDialog& d) { return hand.run(d); });
+        EXPECT_TRUE(prompter->messages.isEmpty()) << prompter->messages.join("; ").toStdString();
+        ASSERT_TRUE(app->project().lineDataAccepted);
+
+        auto loaded = std::make_unique<LineProject>();
+        LoadedProject state;
+        const LoadResult result = loadProject(projectText, folder.toStdString(), *loaded, state);
+        ASSERT_EQ(result.status, LoadStatus::Accepted) << result.message;
+        const auto* desktop = reinterpret_cast<const unsigned char*>(&app->project());
+        const auto* batch = reinterpret_cast<const unsigned char*>(loaded.get());
+        std::size_t offset = 0;
+        while (offset < sizeof(LineProject) && desktop[offset] == batch[offset]) {
+            ++offset;
+        }
+        EXPECT_EQ(std::memcmp(desktop, batch, sizeof(LineProject)), 0)
+            << "first difference at byte " << offset << " of " << sizeof(LineProject);
+    }
+};
+
+TEST_F(LineDataTwoDoorsTest, EveryExampleByHandIsTheLineVeltCalcLoads) {
+    const QDir examples(VELT_EXAMPLES_DIR);
+    const QStringList files = examples.entryList({"*.json"}, QDir::Files, QDir::Name);
+    ASSERT_FALSE(files.isEmpty());
+    for (const QString& name : files) {
+        SCOPED_TRACE(name.toStdString());
+        // A fresh program for every file, as a user starting it anew.
+        TearDown();
+        prompter = nullptr;
+        app.reset();
+        auto scripted = std::make_unique<ScriptedPrompter>();
+        prompter = scripted.get();
+        app = std::make_unique<VeltApplication>(std::move(scripted));
+        expectTheSameLine(readText(examples.filePath(name)), examples.path());
+    }
+}
+
+TEST_F(LineDataTwoDoorsTest, AShiftedTowerIsAcceptedAlike) {
+    // Every number typed with a comma. The shift dialog is used after the tower choice, which
+    // wrote "0.0" into its field.
+    expectTheSameLine(R"({"tower": "S12", "workingHeight": 10.5, "groundWireHeight": 14.25,
+                          "towerShift": 2.5, "line": {"kind": "vertical", "x": 4.5},
+                          "building": {"frontX": 12.5, "frontY": 6.5, "roofX": 20.5,
+                                       "roofY": 9.5}})",
+                      QString(), true);
+    EXPECT_TRUE(app->project().towerShifted);
+    EXPECT_EQ(app->project().conductorX[4], 2.5);
+}
+
+TEST_F(LineDataTwoDoorsTest, ACatalogueTowerIsAcceptedAlike) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    TowerDefinition tower = builtInTowers()[2];
+    tower.towerSeries = "K52";
+    tower.conductorX[3] = 9.6;
+    writeCatalogue(folder.filePath("slupy").toStdString(), {builtInTowers()[0], tower});
+    expectTheSameLine(R"({"tower": {"catalogue": "slupy.VELT_data", "key": "K52 <-> ON150"},
+                          "workingHeight": 12, "groundWireHeight": 31, "field": "magnetic",
+                          "currents": [500, 450], "phaseOrder": "RST-TRS"})",
+                      folder.path());
+}
+
+} // namespace
+} // namespace velt::test
