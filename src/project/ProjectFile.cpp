@@ -292,7 +292,7 @@ LoadResult loadProject(const std::string& jsonText, const std::string& folder, L
         json document;
         try {
             document = json::parse(jsonText);
-        } catch (const json::parse_error& e) {
+        } catch (const json::exception& e) {
             return {LoadStatus::Refused, std::string("The project file is not JSON: ") + e.what()};
         }
         if (!document.is_object()) {

@@ -436,6 +436,8 @@ TEST_F(Cli, RefusalsWriteNothing) {
 TEST_F(Cli, MalformedProjectsNameTheKey) {
     const std::vector<std::pair<std::string, std::string>> cases = {
         {"{\"tower\": \"S12\",", "not JSON"},
+        // A number no double holds is refused like broken JSON, never a crash.
+        {R"({"tower": "S12", "workingHeight": 4e4444})", "not JSON"},
         {"[1, 2]", "one JSON object"},
         {R"({"tower": "S12", "workingHeight": "12"})", "\"workingHeight\""},
         {R"({"tower": "S12", "colour": "red"})", "\"colour\""},
