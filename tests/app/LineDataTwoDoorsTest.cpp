@@ -2,11 +2,16 @@
 // its project file as velt-calc loads it. The accepted line projects are the same bytes.
 
 #include "LineDataTyping.h"
+#include "cli/BatchRun.h"
 #include "dialogs/TW_LoadS.h"
 #include "model/BuiltInTowers.h"
 #include "project/ProjectFile.h"
+#include "widgets/ModalDialog.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <QMdiArea>
+#include <QMenu>
 #include <QTemporaryDir>
 
 #include <nlohmann/json.hpp>
@@ -27,9 +32,12 @@ static_assert(std::is_trivially_copyable_v<LineProject>);
 class HandSetUp {
   public:
     /// `decimalCommas`: numbers are typed with a comma, as many users type them.
+    /// `again`: the dialog was used before and keeps what was entered then, which the user
+    /// sets right: every choice is made, unwanted boxes are unchecked, the shift is typed.
     HandSetUp(ScriptedPrompter& prompter, const json& project, const QString& folder,
-              bool decimalCommas)
-        : prompter_(prompter), project_(project), folder_(folder), commas_(decimalCommas) {}
+              bool decimalCommas, bool again = false)
+        : prompter_(prompter), project_(project), folder_(folder), commas_(decimalCommas),
+          again_(again) {}
 
     int run(QDialog& d) {
         for (const auto& item : project_.items()) {
@@ -47,9 +55,13 @@ class HandSetUp {
         type(d, "Edit2", typed(project_.value("groundWireHeight", json(""))));
         if (project_.value("field", "") == "magnetic") {
             click(d, "RadioButton2");
+        } else if (again_) {
+            click(d, "RadioButton1");
         }
         if (project_.value("mode", "") == "conductors") {
             click(d, "RadioButton3");
+        } else if (again_) {
+            click(d, "RadioButton4");
         }
         enterLine(d);
         enterCompanions(d);
@@ -89,6 +101,8 @@ class HandSetUp {
         const json line = project_.value("line", json::object());
         if (line.value("kind", "") == "vertical") {
             click(d, "RadioButton6");
+        } else if (again_) {
+            click(d, "RadioButton5");
         }
         if (line.contains("y")) {
             type(d, "Edit3", typed(line["y"]));
@@ -109,9 +123,22 @@ class HandSetUp {
         });
     }
 
+    void uncheckUnwanted(QDialog& d) {
+        const std::pair<const char*, const char*> boxes[] = {
+            {"CheckBox2", "building"}, {"CheckBox1", "shieldWires"}, {"CheckBox3", "interference"}};
+        for (const auto& [box, key] : boxes) {
+            if (child<QAbstractButton>(d, box).isChecked() && !project_.contains(key)) {
+                click(d, box);
+            }
+        }
+    }
+
     void enterCompanions(QDialog& d) {
-        if (project_.contains("towerShift")) {
-            answer("TW_PrzesSlup", {{"Edit1", typed(project_["towerShift"])}});
+        if (again_) {
+            uncheckUnwanted(d);
+        }
+        if (project_.contains("towerShift") || again_) {
+            answer("TW_PrzesSlup", {{"Edit1", typed(project_.value("towerShift", json(0)))}});
             click(d, "BitBtn7");
         }
         if (project_.value("phaseOrder", "") == "RST-TRS") {
@@ -166,6 +193,7 @@ class HandSetUp {
     const json& project_;
     QString folder_;
     bool commas_;
+    bool again_;
 };
 
 std::string readText(const QString& path) {
@@ -241,6 +269,76 @@ TEST_F(LineDataTwoDoorsTest, ACatalogueTowerIsAcceptedAlike) {
                           "workingHeight": 12, "groundWireHeight": 31, "field": "magnetic",
                           "currents": [500, 450], "phaseOrder": "RST-TRS"})",
                       folder.path());
+}
+
+// Pictures of a session for looking at it: set VELT_SESSION_PICTURES to a folder.
+void picture(QWidget& widget, const QString& name) {
+    const QString folder = qEnvironmentVariable("VELT_SESSION_PICTURES");
+    if (!folder.isEmpty()) {
+        QCoreApplication::processEvents();
+        widget.grab().save(QDir(folder).filePath(name + ".png"));
+    }
+}
+
+// Every example set up by hand, calculated with the file's answers and saved: its report is
+// the report velt-calc writes for the file, byte for byte; the variants stay side by side.
+TEST_F(LineDataTwoDoorsTest, EveryExampleByHandGivesVeltCalcsReport) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    prompter->expectAnswer("TW_Splash", mrOk);
+    app->mainWindow().resize(1100, 800);
+    app->mainWindow().show();
+    QCoreApplication::processEvents(); // the splash
+    const QDir examples(VELT_EXAMPLES_DIR);
+    const QStringList files = examples.entryList({"*.json"}, QDir::Files, QDir::Name);
+    int variant = 0;
+    for (const QString& name : files) {
+        SCOPED_TRACE(name.toStdString());
+        const json project = json::parse(readText(examples.filePath(name)));
+        HandSetUp hand(*prompter, project, examples.path(), false, variant > 0);
+        openLineData([&](QDialog& d) {
+            const int answer = hand.run(d);
+            picture(d, "line-data-" + QFileInfo(name).baseName());
+            return answer;
+        });
+        ASSERT_TRUE(app->project().lineDataAccepted);
+
+        const auto number = [&](const char* key) {
+            return QString::fromStdString(project[key].dump());
+        };
+        answerWith("TW_ZObl", "Edit1", number("range"));
+        // Polish letters cannot be typed key by key in a test.
+        prompter->expect("TW_Kom", [&](QDialog& d) {
+            child<QLineEdit>(d, "Edit1").setText(QString::fromStdString(project["comment"]));
+            return clickIn(d, "BitBtn1");
+        });
+        if (project.value("mode", "") != "conductors") {
+            // The drawing range the file leaves out is the proposed one.
+            if (project.contains("drawRange")) {
+                answerWith("TW_ZRys", "Edit1", number("drawRange"));
+            } else {
+                prompter->expectClick("TW_ZRys", "BitBtn1");
+            }
+        }
+        app->mainWindow().Oblicz();
+        ++variant;
+        picture(app->mainWindow(), QStringLiteral("variant-%1").arg(variant));
+
+        const QString base = folder.filePath(QFileInfo(name).baseName());
+        prompter->expectFileName(base);
+        app->mainWindow().Drukuj1Click();
+        std::ostringstream out;
+        std::ostringstream err;
+        ASSERT_EQ(runVeltCalc(
+                      {examples.filePath(name).toStdString(), "-o", (base + "-calc").toStdString()},
+                      out, err),
+                  0)
+            << err.str();
+        EXPECT_EQ(readText(base + ".txt"), readText(base + "-calc.txt"));
+    }
+    EXPECT_TRUE(prompter->messages.isEmpty()) << prompter->messages.join("; ").toStdString();
+    EXPECT_EQ(app->mainWindow().mdiArea().subWindowList().size(), variant);
+    EXPECT_EQ(app->mainWindow().chartMenu().actions().size(), variant);
 }
 
 } // namespace
