@@ -344,5 +344,32 @@ TEST_F(VariantsTest, ClosingStopsAtCancelAndAtAFailedSave) {
     EXPECT_EQ(windowTitles(), QStringList({"Wariant 1.", "Wariant 2."}));
 }
 
+// velt-calc --png draws what the variant window shows, pixel for pixel.
+TEST_F(VariantsTest, VeltCalcPictureIsTheWindow) {
+    acceptZ52();
+    answerCalculation("50.0",
+                      "Linia dwutorowa 400 kV, natężenie pola elektrycznego 2 m nad "
+                      "ziemią",
+                      "40.0");
+    main().Oblicz();
+    QCoreApplication::processEvents();
+    const VariantView* view = Variants::viewOf(main().mdiArea().activeSubWindow());
+    ASSERT_NE(view, nullptr);
+    const QImage shown = view->picture().convertToFormat(QImage::Format_RGB32);
+
+    const std::string example = (fs::path(VELT_EXAMPLES_DIR) / "z52-horizontal.json").string();
+    const std::string png = (folder / "wykres.png").string();
+    const std::string size = std::to_string(shown.width()) + "x" + std::to_string(shown.height());
+    std::ostringstream out;
+    std::ostringstream err;
+    ASSERT_EQ(runVeltCalc({example, "-o", (folder / "calc").string(), "--png", png, "--size", size},
+                          out, err),
+              0)
+        << err.str();
+    const QImage written =
+        QImage(QString::fromStdString(png)).convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(written, shown);
+}
+
 } // namespace
 } // namespace velt::test
