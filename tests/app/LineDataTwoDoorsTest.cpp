@@ -335,6 +335,8 @@ TEST_F(LineDataTwoDoorsTest, EveryExampleByHandGivesVeltCalcsReport) {
                   0)
             << err.str();
         EXPECT_EQ(readText(base + ".txt"), readText(base + "-calc.txt"));
+        // A calculation on the conductors has no graph, so no picture.
+        EXPECT_EQ(QFileInfo::exists(base + ".gif"), project.value("mode", "") != "conductors");
     }
     EXPECT_TRUE(prompter->messages.isEmpty()) << prompter->messages.join("; ").toStdString();
     EXPECT_EQ(app->mainWindow().mdiArea().subWindowList().size(), variant);

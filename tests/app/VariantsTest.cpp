@@ -371,5 +371,31 @@ TEST_F(VariantsTest, VeltCalcPictureIsTheWindow) {
     EXPECT_EQ(written, shown);
 }
 
+// Any name the save question gives writes the pair beside each other, or says why not.
+TEST_F(VariantsTest, SavedNamesWithLettersSpacesAndDots) {
+    acceptZ52();
+    calculate();
+    fs::create_directories(folder / "katalog");
+    const std::pair<std::string, std::string> names[] = {
+        {"wyniki łąka", "wyniki łąka"}, {"a.b.c", "a.b"}, {"katalog", "katalog"}};
+    for (const auto& [chosen, base] : names) {
+        SCOPED_TRACE(chosen);
+        prompter->expectFileName(QString::fromStdString((folder / chosen).string()));
+        main().Drukuj1Click();
+        EXPECT_TRUE(fs::is_regular_file(folder / (base + ".gif")));
+        EXPECT_TRUE(fs::is_regular_file(folder / (base + ".txt")));
+    }
+    EXPECT_TRUE(fs::is_directory(folder / "katalog"));
+    EXPECT_TRUE(prompter->messages.isEmpty());
+
+    // A folder named like the picture is never replaced; the report is not written either.
+    fs::create_directories(folder / "zajete.gif");
+    prompter->expectFileName(QString::fromStdString((folder / "zajete").string()));
+    main().Drukuj1Click();
+    EXPECT_EQ(prompter->messages.size(), 1);
+    EXPECT_TRUE(fs::is_directory(folder / "zajete.gif"));
+    EXPECT_FALSE(fs::exists(folder / "zajete.txt"));
+}
+
 } // namespace
 } // namespace velt::test
