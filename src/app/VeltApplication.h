@@ -2,6 +2,7 @@
 // The application object: the one line project and result record, the line-data snapshot,
 // the prompter, and the twenty forms, created once at start-up in their fixed order.
 
+#include "editor/TowerEditorState.h"
 #include "model/FieldProfile.h"
 #include "model/LineDataForm.h"
 #include "model/LineProject.h"
@@ -52,6 +53,8 @@ class VeltApplication {
     LineProject& project() { return *project_; }
     FieldProfile& profile() { return *profile_; }
     TowerChoiceState& towerChoice() { return *towerChoice_; }
+    /// The tower editor's state, its test tower included.
+    TowerEditorState& towerEditorState() { return *towerEditorState_; }
     Prompter& prompter() { return *prompter_; }
     HelpViewer& help() { return *help_; }
     DesktopCalculationUi& calculationUi() { return *calculationUi_; }
@@ -91,6 +94,7 @@ class VeltApplication {
     std::unique_ptr<LineProject> project_;
     std::unique_ptr<FieldProfile> profile_;
     std::unique_ptr<TowerChoiceState> towerChoice_;
+    std::unique_ptr<TowerEditorState> towerEditorState_;
     std::unique_ptr<LineDataForm> lineData_;
     std::vector<QWidget*> forms_;
 

@@ -51,6 +51,9 @@ class PicturePrompter : public velt::Prompter {
     }
     QString askOpenFileName(QWidget*, const QString&, const QString&) override { return {}; }
     QString askSaveFileName(QWidget*) override { return {}; }
+    QString askNewFileName(QWidget*, const QString&, const QString&) override { return {}; }
+    int ask(const QString&, const QString&, velt::Question) override { return velt::mrCancel; }
+    void beep() override {}
 };
 
 } // namespace
