@@ -218,6 +218,27 @@ TEST_F(TowerEditorTest, SavesOpensReadsAndKeepsTheListUntilOpenedAgain) {
     EXPECT_EQ(listed(path("wieze")), (std::vector<std::string>{"E1 <-> P"}));
 }
 
+TEST_F(TowerEditorTest, BrokenCataloguesEndWithTheCatalogueMessages) {
+    defineTower();
+    // A folder where the data file should be: adding stops at the missing index.
+    std::filesystem::create_directory(dir / "kat.VELT_data");
+    prompter->expectFileName(QString::fromStdString(path("kat")));
+    prompter->expectQuestion(mrYes);
+    click("BitBtn2");
+    EXPECT_EQ(prompter->messages.back(),
+              QString::fromStdString("Nie mogę otworzyć pliku!\n" + path("kat.VELT_index")));
+
+    // A cut data file: the listed tower cannot be read and the fields stay as they were.
+    createCatalogue("cut", {builtInTowers()[1]});
+    std::filesystem::resize_file(dir / "cut.VELT_data", 500);
+    open(path("cut"));
+    choose(0);
+    EXPECT_EQ(prompter->messages.back(),
+              QString::fromStdString("Błąd odczytu danych z pliku!\n" + path("cut.VELT_data")));
+    EXPECT_EQ(field("Edit1").text(), "E1");
+    EXPECT_EQ(field("Edit4").text(), "1");
+}
+
 TEST_F(TowerEditorTest, OtherVoltagesKeepTheChoiceAndAnAxisTowerDrawsWhite) {
     TowerDefinition axis = builtInTowers()[0];
     axis.towerSeries = "OS";
