@@ -34,6 +34,9 @@ class Accepting : public velt::Prompter {
     QString askSaveFileName(QWidget*, const QString& = {}, const QString& = {}) override {
         return {};
     }
+    QString askNewFileName(QWidget*, const QString&, const QString&) override { return {}; }
+    int ask(const QString&, const QString&, velt::Question) override { return velt::mrYes; }
+    void beep() override {}
 };
 
 template <class T> T& child(QObject& parent, const char* name) {

@@ -18,6 +18,8 @@
 #include "dialogs/LineDataChecks.h"
 #include "dialogs/TW_LoadS.h"
 #include "dialogs/TW_Save.h"
+#include "editor/CataloguePrompts.h"
+#include "editor/LineTower.h"
 #include "editor/TW_New.h"
 #include "model/FileNames.h"
 #include "render/GifWriter.h"
@@ -194,6 +196,8 @@ void TW_Main::centreOnScreen() {
 
 void TW_Main::BitBtn4Click() {
     app_.prompter().exec(app_.towerEditor());
+    // "Testuj" leaves its tower for the line data dialog's list.
+    app_.loadS().setTestTower(app_.towerEditorState().testTower);
 }
 
 void TW_Main::BitBtn3Click() {
@@ -315,7 +319,14 @@ void TW_Main::BitBtn2Click() {
 }
 
 void TW_Main::Zapiszsup1Click() {
-    // Saving the current tower into a catalogue takes over here.
+    const auto tower = towerOfLine(app_.project(), app_.towerChoice());
+    if (!tower) {
+        app_.prompter().showMessage(QString::fromStdString(kNoLineDataMessage));
+        return;
+    }
+    PromptingCatalogueUi catalogue(app_.prompter(),
+                                   [this](const QString& text) { setStatusText(1, text); });
+    storeInAskedCatalogue(app_.prompter(), this, *tower, catalogue);
 }
 
 void TW_Main::Kaskada1Click() {

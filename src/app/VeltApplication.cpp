@@ -43,7 +43,8 @@ Form* VeltApplication::keep(std::unique_ptr<Form>& slot, std::unique_ptr<Form> f
 
 VeltApplication::VeltApplication(std::unique_ptr<Prompter> prompter)
     : prompter_(std::move(prompter)), project_(std::make_unique<LineProject>()),
-      profile_(std::make_unique<FieldProfile>()), lineDialog_(std::make_unique<LineDialogState>()) {
+      profile_(std::make_unique<FieldProfile>()), lineDialog_(std::make_unique<LineDialogState>()),
+      towerEditorState_(std::make_unique<TowerEditorState>()) {
     initHelpResources();
     // No display name: the window system would append it to every caption.
     QApplication::setApplicationName(QStringLiteral("VELT  2009"));
@@ -64,7 +65,7 @@ VeltApplication::VeltApplication(std::unique_ptr<Prompter> prompter)
     keep(W_ZObl, std::make_unique<TW_ZObl>());
     keep(W_Save, std::make_unique<TW_Save>());
     keep(W_Splash, std::make_unique<TW_Splash>());
-    keep(W_New, std::make_unique<TW_New>());
+    keep(W_New, std::make_unique<TW_New>(p, *towerEditorState_));
     keep(W_PRob, std::make_unique<TW_PRob>(p));
     keep(W_NPOdg, std::make_unique<TW_NPOdg>(p));
     keep(W_PrzesSlup, std::make_unique<TW_PrzesSlup>(p, *project_));
@@ -90,6 +91,9 @@ void VeltApplication::connectForms() {
     W_PEkr->setNewConductorDialog(*W_NewPrzew);
     W_PRob->setNewConductorDialog(*W_NewPrzew);
     W_NPOdg->setNewConductorDialog(*W_NewPrzew);
+    W_New->setConductorEditors(*W_PRob, *W_NPOdg);
+    QObject::connect(W_New.get(), &TW_New::statusMessage, W_Main.get(),
+                     [this](const QString& text) { W_Main->setStatusText(1, text); });
 
     const auto towerLists = [this] {
         return TowerListFields{W_PRob->rows(), W_NPOdg->rows(),

@@ -4,6 +4,7 @@
 // order.
 
 #include "dialogs/LineSetup.h"
+#include "editor/TowerEditorState.h"
 #include "model/FieldProfile.h"
 #include "model/LineDataForm.h"
 #include "model/LineProject.h"
@@ -56,6 +57,8 @@ class VeltApplication {
     TowerChoiceState& towerChoice() { return lineDialog_->choice; }
     /// The line-data dialog's snapshot, tower choice and height indicator.
     LineDialogState& lineDialog() { return *lineDialog_; }
+    /// The tower editor's state, its test tower included.
+    TowerEditorState& towerEditorState() { return *towerEditorState_; }
     Prompter& prompter() { return *prompter_; }
     HelpViewer& help() { return *help_; }
     DesktopCalculationUi& calculationUi() { return *calculationUi_; }
@@ -96,6 +99,7 @@ class VeltApplication {
     std::unique_ptr<LineProject> project_;
     std::unique_ptr<FieldProfile> profile_;
     std::unique_ptr<LineDialogState> lineDialog_;
+    std::unique_ptr<TowerEditorState> towerEditorState_;
     std::vector<QWidget*> forms_;
 
     // Destroyed in reverse order: the main window last.

@@ -65,6 +65,10 @@ void ConductorListDialog::BitBtn1Click() {
     if (newConductor_ == nullptr) {
         return;
     }
+    if (const auto refusal = addRefusal()) {
+        prompter_.showMessage(QString::fromStdString(*refusal));
+        return;
+    }
     if (editor_ != ConductorEditor::ShieldWires) {
         newConductor_->setHeightEnabled(editor_ == ConductorEditor::WorkingConductors);
     }

@@ -49,7 +49,7 @@ class ConductorListDialog : public ModalDialog {
         QPushButton* add;
         QPushButton* remove;
         QPushButton* accept;
-        QPushButton* no; ///< only the shield-wire editor has "&Nie"
+        QPushButton* no;     ///< only the shield-wire editor has "&Nie"
         QPushButton* cancel; ///< "Anuluj"
     };
 
@@ -57,6 +57,9 @@ class ConductorListDialog : public ModalDialog {
     ConductorEditor editor() const { return editor_; }
     /// Connects the buttons; called once the form is set up.
     void attach(const Controls& controls);
+    /// Why "&Dodaj" may not add another entry now, if it may not; asked before the new
+    /// position is.
+    virtual std::optional<std::string> addRefusal() const { return std::nullopt; }
     /// The end of "&Tak": shows the refusal and stays open, or closes with `result`.
     void closeUnlessRefused(const std::optional<std::string>& refusal, int result);
 

@@ -2,6 +2,8 @@
 
 #include "editor/TowerListDialog.h"
 
+#include "editor/TowerAssembly.h"
+
 #include <QLineEdit>
 #include <QTreeWidget>
 
@@ -29,6 +31,11 @@ void TowerListDialog::setBundleFields(const BundleFields& fields) {
     bundle_.diameter->setText(QString::fromStdString(fields.diameter));
     bundle_.bundleCount->setText(QString::fromStdString(fields.bundleCount));
     bundle_.bundleSpacing->setText(QString::fromStdString(fields.bundleSpacing));
+}
+
+std::optional<std::string> TowerListDialog::addRefusal() const {
+    const TowerListFields lists = towerLists_ ? towerLists_() : TowerListFields{};
+    return newRowRefusal(lists.workingRows.size(), lists.groundRows.size());
 }
 
 void TowerListDialog::BitBtn3Click() {

@@ -32,6 +32,8 @@ class TowerListDialog : public ConductorListDialog {
     /// Connects the buttons and lets several entries be selected (an overlap marks them
     /// all); called once the form is set up.
     void attach(const Controls& controls, const BundleEdits& bundle);
+    /// Both lists together stay within what a tower record holds.
+    std::optional<std::string> addRefusal() const override;
 
   private:
     BundleEdits bundle_{};

@@ -9,6 +9,13 @@ class QWidget;
 
 namespace velt {
 
+/// The buttons of a question box.
+enum class Question {
+    YesNo,       ///< "&Tak", "&Nie"
+    YesNoCancel, ///< "&Tak", "&Nie", "Anuluj"
+    OkCancel,    ///< "OK", "Anuluj"
+};
+
 class Prompter {
   public:
     virtual ~Prompter() = default;
@@ -24,6 +31,15 @@ class Prompter {
     /// cancelled.
     virtual QString askSaveFileName(QWidget* parent, const QString& title = {},
                                     const QString& filter = {}) = 0;
+    /// A save-file question with a title and a filter that asks nothing about an existing
+    /// file (the caller does); empty when cancelled.
+    virtual QString askNewFileName(QWidget* parent, const QString& title,
+                                   const QString& filter) = 0;
+    /// A question box; returns the answer of the button chosen (mrYes, mrNo, mrOk or
+    /// mrCancel). An empty caption is the program's title.
+    virtual int ask(const QString& caption, const QString& text, Question buttons) = 0;
+    /// The system beep.
+    virtual void beep() = 0;
 };
 
 /// The prompter of the running program: real message boxes and dialogs.
@@ -34,6 +50,9 @@ class WidgetPrompter : public Prompter {
     QString askOpenFileName(QWidget* parent, const QString& title, const QString& filter) override;
     QString askSaveFileName(QWidget* parent, const QString& title = {},
                             const QString& filter = {}) override;
+    QString askNewFileName(QWidget* parent, const QString& title, const QString& filter) override;
+    int ask(const QString& caption, const QString& text, Question buttons) override;
+    void beep() override;
 };
 
 } // namespace velt

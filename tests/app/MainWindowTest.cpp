@@ -383,7 +383,7 @@ TEST_F(MainWindowTest, EveryToolbarButtonAndMenuItemRunsItsOwnCommand) {
         {nullptr, "Poziomo1", nullptr, "tiled horizontally"},
         {nullptr, "Pionowo1", nullptr, "tiled vertically"},
         {nullptr, "Kaskada1", nullptr, "cascaded"},
-        {nullptr, "Zapiszsup1", nullptr, ""}, // its part is not there yet: it does nothing
+        {nullptr, "Zapiszsup1", nullptr, "Nie podano danych!"}, // no accepted line to save
     };
     for (const Command& c : commands) {
         if (c.button != nullptr) {

@@ -6,13 +6,17 @@
 #include "app/TW_Main.h"
 #include "app/VeltApplication.h"
 #include "dialogs/TW_PEkr.h"
+#include "editor/TW_New.h"
 #include "editor/TW_PRob.h"
+#include "model/BuiltInTowers.h"
 #include "widgets/ModalDialog.h"
 #include "widgets/Prompter.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QDir>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPixmap>
@@ -53,7 +57,24 @@ class PicturePrompter : public velt::Prompter {
     QString askSaveFileName(QWidget*, const QString& = {}, const QString& = {}) override {
         return {};
     }
+    QString askNewFileName(QWidget*, const QString&, const QString&) override { return {}; }
+    int ask(const QString&, const QString&, velt::Question) override { return velt::mrCancel; }
+    void beep() override {}
 };
+
+// The tower editor holding the built-in 110 kV tower at 10 and 14 m.
+void showTowerInEditor(velt::VeltApplication& app) {
+    velt::TW_New& editor = app.towerEditor();
+    velt::takeCatalogueTower(app.towerEditorState(), velt::builtInTowers()[0]);
+    const std::pair<const char*, const char*> texts[] = {{"Edit1", "S12"}, {"Edit2", "P"},
+                                                         {"Edit3", "3"},   {"Edit4", "1"},
+                                                         {"Edit6", "10"},  {"Edit7", "14"}};
+    for (const auto& [name, text] : texts) {
+        editor.findChild<QLineEdit*>(name)->setText(QString::fromUtf8(text));
+    }
+    editor.findChild<QComboBox*>("ComboBox2")->setCurrentIndex(0);
+    editor.Edit6KeyUp();
+}
 
 } // namespace
 
@@ -86,6 +107,7 @@ int main(int argc, char* argv[]) {
 
     app.pEkr().setRows({{"-6.5", "14.0"}, {"6.5", "14.0"}, {"0", "26.5"}});
     app.pRob().setRows({{"-2.6", "0"}, {"3.4", "0"}, {"2.6", "3.2"}});
+    showTowerInEditor(app);
     for (QWidget* form : app.forms()) {
         if (form != &main && form->objectName() != QLatin1String("TW_Splash")) {
             form->show();

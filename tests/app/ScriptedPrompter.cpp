@@ -28,6 +28,10 @@ void ScriptedPrompter::expectFileName(const QString& name) {
     fileNames_.push_back(name);
 }
 
+void ScriptedPrompter::expectQuestion(int answer) {
+    answers_.push_back(answer);
+}
+
 void ScriptedPrompter::showMessage(const QString& text) {
     messages.append(text);
 }
@@ -53,13 +57,33 @@ int ScriptedPrompter::exec(QDialog& dialog) {
     return answer;
 }
 
-QString ScriptedPrompter::askOpenFileName(QWidget*, const QString&, const QString& filter) {
+QString ScriptedPrompter::askOpenFileName(QWidget*, const QString& title, const QString& filter) {
+    return askNewFileName(nullptr, title, filter);
+}
+
+QString ScriptedPrompter::askNewFileName(QWidget*, const QString& title, const QString& filter) {
+    titles.append(title);
     filters.append(filter);
-    return askSaveFileName(nullptr, QString(), QString());
+    return nextFileName();
+}
+
+int ScriptedPrompter::ask(const QString& caption, const QString& text, Question) {
+    questions.append(caption + '\n' + text);
+    if (answers_.empty()) {
+        ADD_FAILURE() << "unexpected question " << text.toStdString();
+        return mrCancel;
+    }
+    const int answer = answers_.front();
+    answers_.pop_front();
+    return answer;
 }
 
 QString ScriptedPrompter::askSaveFileName(QWidget*, const QString& title, const QString& filter) {
     fileQuestions.append(title + QStringLiteral("|") + filter);
+    return nextFileName();
+}
+
+QString ScriptedPrompter::nextFileName() {
     if (fileNames_.empty()) {
         ADD_FAILURE() << "unexpected file question";
         return {};

@@ -28,20 +28,28 @@ class ScriptedPrompter : public Prompter {
     void expectClick(const QString& dialog, const QString& button);
     /// The next file question is answered with `name` (empty: cancelled).
     void expectFileName(const QString& name);
+    /// The next question box is answered with `answer` (a ModalResult).
+    void expectQuestion(int answer);
 
     /// Whether every scripted step was used.
-    bool finished() const { return steps_.empty() && fileNames_.empty(); }
+    bool finished() const { return steps_.empty() && fileNames_.empty() && answers_.empty(); }
 
     QStringList messages;      ///< texts of the message boxes, in order
     QStringList dialogs;       ///< object names of the dialogs shown, in order
-    QStringList fileQuestions; ///< "title|filter" of each file question, in order
-    QStringList filters;       ///< filters of the open-file questions, in order
+    QStringList filters;       ///< filters of the open-file and new-file questions, in order
+    QStringList titles;        ///< titles of those questions, in order
+    QStringList fileQuestions; ///< "title|filter" of each save-file question, in order
+    QStringList questions;     ///< caption, a line end and text of each question box, in order
+    int beeps = 0;
 
     void showMessage(const QString& text) override;
     int exec(QDialog& dialog) override;
     QString askOpenFileName(QWidget* parent, const QString& title, const QString& filter) override;
     QString askSaveFileName(QWidget* parent, const QString& title = {},
                             const QString& filter = {}) override;
+    QString askNewFileName(QWidget* parent, const QString& title, const QString& filter) override;
+    int ask(const QString& caption, const QString& text, Question buttons) override;
+    void beep() override { ++beeps; }
 
   private:
     struct Step {
@@ -50,6 +58,9 @@ class ScriptedPrompter : public Prompter {
     };
     std::deque<Step> steps_;
     std::deque<QString> fileNames_;
+    std::deque<int> answers_;
+
+    QString nextFileName();
 };
 
 /// Clicks the button named `button` inside `dialog` and returns the dialog's result.
