@@ -6,6 +6,7 @@
 #include "app/DesktopCalculationUi.h"
 #include "app/HelpViewer.h"
 #include "app/LayoutTable.h"
+#include "app/ProjectDocument.h"
 #include "app/TW_About.h"
 #include "app/TW_EndAsk.h"
 #include "app/TW_Splash.h"
@@ -35,6 +36,8 @@
 #include <QPrinterInfo>
 #include <QScreen>
 #include <QTimer>
+
+#include <utility>
 
 namespace velt {
 
@@ -100,6 +103,10 @@ TW_Main::TW_Main(VeltApplication& app) : app_(app), ui(std::make_unique<Ui::TW_M
     connect(ui->Pomoc2, &QAction::triggered, this, &TW_Main::BitBtn10Click);
     connect(ui->Informacjeoprogramie1, &QAction::triggered, this,
             &TW_Main::Informacjeoprogramie1Click);
+    connect(ui->Otworzprojekt1, &QAction::triggered, this, &TW_Main::Otworzprojekt1Click);
+    connect(ui->Zapiszprojekt1, &QAction::triggered, this, &TW_Main::Zapiszprojekt1Click);
+    connect(ui->Zapiszprojektjako1, &QAction::triggered, this, &TW_Main::Zapiszprojektjako1Click);
+    baseTitle_ = windowTitle();
 }
 
 TW_Main::~TW_Main() = default;
@@ -170,6 +177,9 @@ void TW_Main::FormShow() {
         centreOnScreen();
     }
     app_.prompter().exec(app_.splash());
+    if (!startProject_.isEmpty()) {
+        openProject(std::exchange(startProject_, QString()));
+    }
 }
 
 void TW_Main::applyLayout(int dpi) {
@@ -208,6 +218,7 @@ void TW_Main::BitBtn3Click() {
     if (const auto refusal = acceptLineData(project, app_.collectLineData())) {
         app_.prompter().showMessage(QString::fromStdString(*refusal));
     }
+    showProjectTitle();
 }
 
 void TW_Main::Drukuj1Click() {
@@ -294,6 +305,7 @@ void TW_Main::Oblicz() {
     if (calculate(ctx, &dataWindow) == CalculationOutcome::Done) {
         variants().createVariant(app_.profile());
     }
+    showProjectTitle();
 }
 
 Variants& TW_Main::variants() {
@@ -316,6 +328,50 @@ void TW_Main::BitBtn2Click() {
 
 void TW_Main::Zapiszsup1Click() {
     // Saving the current tower into a catalogue takes over here.
+}
+
+namespace {
+const QString kProjectFilter = QStringLiteral("Projekty VELT (*.json)");
+} // namespace
+
+void TW_Main::Otworzprojekt1Click() {
+    const QString path =
+        app_.prompter().askOpenFileName(this, QStringLiteral("Otwórz projekt"), kProjectFilter);
+    if (!path.isEmpty()) {
+        openProject(path);
+    }
+}
+
+bool TW_Main::openProject(const QString& path) {
+    const bool opened = app_.document().open(path);
+    showProjectTitle();
+    return opened;
+}
+
+void TW_Main::Zapiszprojekt1Click() {
+    if (app_.document().path().isEmpty()) {
+        Zapiszprojektjako1Click();
+        return;
+    }
+    app_.document().saveAs(app_.document().path());
+    showProjectTitle();
+}
+
+void TW_Main::Zapiszprojektjako1Click() {
+    QString path =
+        app_.prompter().askSaveFileName(this, QStringLiteral("Zapisz projekt"), kProjectFilter);
+    if (path.isEmpty()) {
+        return;
+    }
+    if (QFileInfo(path).suffix().isEmpty()) {
+        path += QStringLiteral(".json");
+    }
+    app_.document().saveAs(path);
+    showProjectTitle();
+}
+
+void TW_Main::showProjectTitle() {
+    setWindowTitle(app_.document().title(baseTitle_));
 }
 
 void TW_Main::Kaskada1Click() {

@@ -1,0 +1,213 @@
+// Line project files in the desktop program: opened into the line-data dialog as velt-calc
+// loads them, saved from it, refused files leaving the set-up alone, and the caption's "*".
+
+#include "LineDataTyping.h"
+#include "app/ProjectDocument.h"
+#include "cli/BatchRun.h"
+#include "widgets/ModalDialog.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMdiArea>
+#include <QTemporaryDir>
+
+#include <nlohmann/json.hpp>
+
+#include <cstring>
+#include <fstream>
+#include <sstream>
+
+namespace velt::test {
+namespace {
+
+using json = nlohmann::json;
+
+std::string readText(const QString& path) {
+    std::ifstream in(path.toStdString(), std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+void writeText(const QString& path, const std::string& text) {
+    std::ofstream(path.toStdString(), std::ios::binary) << text;
+}
+
+QStringList exampleFiles() {
+    const QDir examples(VELT_EXAMPLES_DIR);
+    QStringList files;
+    for (const QString& name : examples.entryList({"*.json"}, QDir::Files, QDir::Name)) {
+        files.append(examples.filePath(name));
+    }
+    return files;
+}
+
+class ProjectFilesTest : public LineDataFixture {
+  protected:
+    void showMainWindow() {
+        prompter->expectAnswer("TW_Splash", mrOk);
+        app->mainWindow().resize(1100, 800);
+        app->mainWindow().show();
+        QCoreApplication::processEvents(); // the splash
+    }
+
+    /// "Otwórz projekt..." answered with `path`.
+    void openProject(const QString& path) {
+        prompter->expectFileName(path);
+        child<QAction>(app->mainWindow(), "Otworzprojekt1").trigger();
+    }
+
+    /// "Wykonanie obliczeń" with every question answered by its proposal.
+    void calculateWithProposals(bool drawingRange) {
+        prompter->expectClick("TW_ZObl", "BitBtn1");
+        prompter->expectClick("TW_Kom", "BitBtn1");
+        if (drawingRange) {
+            prompter->expectClick("TW_ZRys", "BitBtn1");
+        }
+        app->mainWindow().Oblicz();
+    }
+
+    QString title() const { return app->mainWindow().windowTitle(); }
+
+    std::vector<unsigned char> projectBytes() {
+        const auto* bytes = reinterpret_cast<const unsigned char*>(&app->project());
+        return {bytes, bytes + sizeof(LineProject)};
+    }
+};
+
+// Every example opened and calculated with the proposals, which are the file's answers:
+// the report is velt-calc's, byte for byte.
+TEST_F(ProjectFilesTest, EveryExampleOpensAndGivesVeltCalcsReport) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    showMainWindow();
+    for (const QString& path : exampleFiles()) {
+        SCOPED_TRACE(path.toStdString());
+        const json project = json::parse(readText(path));
+        openProject(path);
+        ASSERT_TRUE(app->project().lineDataAccepted);
+        // A maximized variant window adds its own name after the file's.
+        EXPECT_TRUE(title().startsWith("VELT  2009 - " + QFileInfo(path).fileName()))
+            << title().toStdString();
+        calculateWithProposals(project.value("mode", "") != "conductors");
+
+        const QString base = folder.filePath(QFileInfo(path).baseName());
+        prompter->expectFileName(base);
+        app->mainWindow().Drukuj1Click();
+        std::ostringstream out;
+        std::ostringstream err;
+        ASSERT_EQ(runVeltCalc({path.toStdString(), "-o", (base + "-calc").toStdString()}, out, err),
+                  0)
+            << err.str();
+        EXPECT_EQ(readText(base + ".txt"), readText(base + "-calc.txt"));
+        // Calculating with the file's answers changes nothing that a save would keep.
+        EXPECT_FALSE(app->document().modified());
+    }
+    EXPECT_TRUE(prompter->messages.isEmpty()) << prompter->messages.join("; ").toStdString();
+    EXPECT_EQ(app->mainWindow().mdiArea().subWindowList().size(), exampleFiles().size());
+}
+
+// The dialog shows the opened line; its own OK accepts the very same line again.
+TEST_F(ProjectFilesTest, TheLineDataDialogShowsTheOpenedLine) {
+    openProject(exampleFiles().filter("h52").value(0));
+    ASSERT_TRUE(app->project().lineDataAccepted);
+    const auto opened = projectBytes();
+    openLineData([](QDialog& d) {
+        EXPECT_EQ(textOf(d, "Edit1"), "14");
+        EXPECT_EQ(textOf(d, "Edit2"), "24");
+        EXPECT_EQ(textOf(d, "Edit3"), "1.8");
+        EXPECT_TRUE(child<QAbstractButton>(d, "RadioButton2").isChecked());
+        EXPECT_TRUE(child<QAbstractButton>(d, "CheckBox1").isChecked());
+        EXPECT_TRUE(child<QAbstractButton>(d, "CheckBox2").isChecked());
+        EXPECT_EQ(child<QComboBox>(d, "ComboBox1").currentIndex(), 1);
+        return clickIn(d, "BitBtn1");
+    });
+    EXPECT_TRUE(prompter->messages.isEmpty()) << prompter->messages.join("; ").toStdString();
+    EXPECT_TRUE(app->project().lineDataAccepted);
+}
+
+// A file that is no project leaves the set-up, the dialogs and the caption as they were.
+TEST_F(ProjectFilesTest, ABadProjectFileShowsItsMessageAndChangesNothing) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString good = exampleFiles().value(0);
+    openProject(good);
+    const auto before = projectBytes();
+    const std::string formBefore = app->document().path().toStdString();
+    const QString titleBefore = title();
+
+    const std::pair<const char*, std::string> files[] = {
+        {"not-json.json", "{\"tower\": \"S12\","},
+        {"unknown.json", R"({"tower": "S12", "workingHeigth": 10})"},
+        {"empty.json", ""},
+        {"no-catalogue.json", R"({"tower": {"catalogue": "brak.VELT_data", "key": "A <-> B"}})"},
+        {"refused.json", R"({"tower": "S12", "workingHeight": 10, "groundWireHeight": 5})"},
+    };
+    for (const auto& [name, text] : files) {
+        writeText(folder.filePath(name), text);
+    }
+    QStringList paths;
+    for (const auto& [name, text] : files) {
+        paths.append(folder.filePath(name));
+    }
+    paths.append(folder.path()); // a folder
+    for (const QString& path : paths) {
+        SCOPED_TRACE(path.toStdString());
+        prompter->messages.clear();
+        openProject(path);
+        ASSERT_EQ(prompter->messages.size(), 1);
+        EXPECT_TRUE(before == projectBytes());
+        EXPECT_EQ(app->document().path(), good);
+        EXPECT_EQ(title(), titleBefore);
+    }
+    EXPECT_TRUE(prompter->messages.last().startsWith("Nie mogę otworzyć pliku!\n"));
+    openProject(paths[1]);
+    EXPECT_TRUE(prompter->messages.last().contains("workingHeigth"));
+    EXPECT_EQ(formBefore, good.toStdString());
+}
+
+// "*" once the set-up differs from the file, gone after saving; the saved file opens as
+// the changed line.
+TEST_F(ProjectFilesTest, TheCaptionMarksAChangedSetUpUntilItIsSaved) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString path = folder.filePath("linia.json");
+    QFile::copy(exampleFiles().filter("z52").value(0), path);
+    openProject(path);
+    EXPECT_EQ(title(), "VELT  2009 - linia.json");
+
+    openLineData([](QDialog& d) {
+        type(d, "Edit1", "13.5");
+        return clickIn(d, "BitBtn1");
+    });
+    ASSERT_TRUE(app->project().lineDataAccepted);
+    EXPECT_EQ(title(), "VELT  2009 - linia.json*");
+    const auto changed = projectBytes();
+
+    child<QAction>(app->mainWindow(), "Zapiszprojekt1").trigger();
+    EXPECT_EQ(title(), "VELT  2009 - linia.json");
+    EXPECT_EQ(json::parse(readText(path)).at("workingHeight"), 13.5);
+
+    // "Zapisz projekt jako..." adds the extension the user left out.
+    prompter->expectFileName(folder.filePath("kopia"));
+    child<QAction>(app->mainWindow(), "Zapiszprojektjako1").trigger();
+    EXPECT_EQ(title(), "VELT  2009 - kopia.json");
+    EXPECT_EQ(prompter->fileQuestions.last(), "Zapisz projekt|Projekty VELT (*.json)");
+
+    openProject(folder.filePath("kopia.json"));
+    EXPECT_TRUE(changed == projectBytes());
+    EXPECT_TRUE(prompter->messages.isEmpty()) << prompter->messages.join("; ").toStdString();
+}
+
+// `velt PROJECT.json`: the project is open once the splash is closed.
+TEST_F(ProjectFilesTest, TheCommandLinesProjectOpensAfterTheSplash) {
+    const QString path = exampleFiles().value(0);
+    app->mainWindow().openAfterSplash(path);
+    showMainWindow();
+    EXPECT_TRUE(app->project().lineDataAccepted);
+    EXPECT_EQ(app->document().path(), path);
+}
+
+} // namespace
+} // namespace velt::test
