@@ -11,6 +11,7 @@
 #include "app/TW_EndAsk.h"
 #include "app/TW_Splash.h"
 #include "app/ToolbarGlyphs.h"
+#include "app/VariantExport.h"
 #include "app/VariantPrinting.h"
 #include "app/VariantWindow.h"
 #include "app/Variants.h"
@@ -106,6 +107,7 @@ TW_Main::TW_Main(VeltApplication& app) : app_(app), ui(std::make_unique<Ui::TW_M
     connect(ui->Otworzprojekt1, &QAction::triggered, this, &TW_Main::Otworzprojekt1Click);
     connect(ui->Zapiszprojekt1, &QAction::triggered, this, &TW_Main::Zapiszprojekt1Click);
     connect(ui->Zapiszprojektjako1, &QAction::triggered, this, &TW_Main::Zapiszprojektjako1Click);
+    connect(ui->Eksportujwariant1, &QAction::triggered, this, &TW_Main::Eksportujwariant1Click);
     baseTitle_ = windowTitle();
 }
 
@@ -368,6 +370,32 @@ void TW_Main::Zapiszprojektjako1Click() {
     }
     app_.document().saveAs(path);
     showProjectTitle();
+}
+
+void TW_Main::Eksportujwariant1Click() {
+    if (app_.project().calculationDone < 1) {
+        app_.prompter().showMessage(QStringLiteral("Nie wykonano obliczeń!"));
+        return;
+    }
+    const VariantView* view = Variants::viewOf(ui->MdiArea1->activeSubWindow());
+    if (view == nullptr) {
+        app_.prompter().showMessage(QStringLiteral("Nie wybrano wariantu!"));
+        return;
+    }
+    QString path =
+        app_.prompter().askSaveFileName(this, QStringLiteral("Eksportuj wariant"), exportFilter());
+    if (path.isEmpty()) {
+        return;
+    }
+    // A name without a known extension becomes a PNG image.
+    auto format = exportFormatOf(path);
+    if (!format) {
+        path += QStringLiteral(".png");
+        format = ExportFormat::Png;
+    }
+    if (!exportVariant(*view, app_.project().towerShifted, path, *format)) {
+        app_.prompter().showMessage(QStringLiteral("Nie mogę zapisać pliku!\n") + path);
+    }
 }
 
 void TW_Main::showProjectTitle() {

@@ -3,11 +3,11 @@
 #include "calc/CalculationDriver.h"
 #include "cli/BatchUi.h"
 #include "cli/GraphPicture.h"
-#include "cli/ProfileCsv.h"
 #include "cli/ProfileJson.h"
 #include "cli/TowerCommands.h"
 #include "model/FileNames.h"
 #include "project/ProjectFile.h"
+#include "results/ProfileCsv.h"
 #include "results/Report.h"
 
 #include <CLI/CLI.hpp>

@@ -3,17 +3,22 @@
 
 #include "LineDataTyping.h"
 #include "app/ProjectDocument.h"
+#include "app/VariantWindow.h"
+#include "app/Variants.h"
 #include "cli/BatchRun.h"
 #include "widgets/ModalDialog.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QMdiArea>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <cstring>
 #include <fstream>
 #include <sstream>
@@ -207,6 +212,67 @@ TEST_F(ProjectFilesTest, TheCommandLinesProjectOpensAfterTheSplash) {
     showMainWindow();
     EXPECT_TRUE(app->project().lineDataAccepted);
     EXPECT_EQ(app->document().path(), path);
+}
+
+// "Eksportuj wariant..." on the active variant, in the format of the name's extension.
+TEST_F(ProjectFilesTest, TheActiveVariantIsExportedInEveryFormat) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    showMainWindow();
+    openProject(exampleFiles().filter("h52").value(0));
+    calculateWithProposals(true);
+    ASSERT_EQ(app->mainWindow().mdiArea().subWindowList().size(), 1);
+    const VariantView* view = Variants::viewOf(app->mainWindow().mdiArea().activeSubWindow());
+    ASSERT_NE(view, nullptr);
+    const auto exportTo = [&](const QString& name) {
+        prompter->expectFileName(folder.filePath(name));
+        child<QAction>(app->mainWindow(), "Eksportujwariant1").trigger();
+        return folder.filePath(name);
+    };
+
+    const QImage png(exportTo("wariant.png"));
+    EXPECT_EQ(png.size(), view->size());
+    EXPECT_EQ(png.convertToFormat(QImage::Format_RGB32),
+              view->picture().convertToFormat(QImage::Format_RGB32));
+    EXPECT_EQ(prompter->fileQuestions.last(),
+              "Eksportuj wariant|Obraz PNG (*.png);;Rysunek SVG (*.svg);;Dokument PDF (*.pdf);;"
+              "Tabela CSV (*.csv)");
+
+    QFile svg(exportTo("wariant.svg"));
+    ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+    // The curve stays a vector line through all its points.
+    QXmlStreamReader xml(&svg);
+    qsizetype longest = 0;
+    while (!xml.atEnd()) {
+        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"polyline") {
+            const QString points = xml.attributes().value("points").toString();
+            longest = std::max(longest, points.split(' ', Qt::SkipEmptyParts).size());
+        }
+    }
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    EXPECT_GE(longest, 200);
+
+    const std::string pdf = readText(exportTo("wariant.pdf"));
+    EXPECT_EQ(pdf.rfind("%PDF", 0), 0u);
+    EXPECT_NE(pdf.find("/Count 1"), std::string::npos);
+
+    const std::string csv = readText(exportTo("wariant.csv"));
+    std::istringstream lines(csv);
+    std::string line;
+    std::getline(lines, line);
+    EXPECT_EQ(line, "x(m),kx(A/m),ky(A/m),kw(A/m)");
+    int rows = 0;
+    while (std::getline(lines, line)) {
+        ++rows;
+        EXPECT_EQ(std::count(line.begin(), line.end(), ','), 3) << line;
+    }
+    EXPECT_EQ(rows, 201);
+
+    // A name without extension is a PNG image; a folder that is not there is reported.
+    EXPECT_FALSE(QImage(exportTo("bez-rozszerzenia") + ".png").isNull());
+    exportTo("brak/wariant.csv");
+    EXPECT_EQ(prompter->messages,
+              QStringList{"Nie mogę zapisać pliku!\n" + folder.filePath("brak/wariant.csv")});
 }
 
 } // namespace
