@@ -4,13 +4,11 @@
 
 #include "app/VariantPrinting.h"
 #include "app/VariantWindow.h"
-#include "render/GraphPainter.h"
+#include "render/GraphDocuments.h"
 #include "results/ProfileCsv.h"
 
 #include <QFileInfo>
-#include <QPainter>
 #include <QSaveFile>
-#include <QSvgGenerator>
 
 #include <sstream>
 
@@ -18,19 +16,9 @@ namespace velt {
 namespace {
 
 bool writeSvg(QSaveFile& file, const VariantView& view, bool towerShifted) {
-    QSvgGenerator svg;
-    svg.setOutputDevice(&file);
-    svg.setSize(view.size());
-    svg.setViewBox(QRect(QPoint(0, 0), view.size()));
     // Texts take the sizes they have on the screen.
-    svg.setResolution(view.logicalDpiX());
-    svg.setTitle(variantCaption(view.number()));
-    QPainter painter;
-    if (!painter.begin(&svg)) {
-        return false;
-    }
-    paintWindowGraph(painter, view.size(), view.record(), towerShifted);
-    return painter.end();
+    return writeGraphSvg(file, view.size(), view.logicalDpiX(), view.record(), towerShifted,
+                         variantCaption(view.number()));
 }
 
 bool writeCsv(QSaveFile& file, const VariantView& view) {

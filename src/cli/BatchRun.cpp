@@ -17,6 +17,7 @@
 #include <functional>
 #include <memory>
 #include <sstream>
+#include <utility>
 
 namespace velt {
 namespace {
@@ -29,6 +30,8 @@ struct Options {
     std::string pngFile;
     std::string pngSize;
     std::string gifFile;
+    std::string svgFile;
+    std::string pdfFile;
 };
 
 // Parses the options; returns an exit status when the run ends here (help or bad usage).
@@ -48,8 +51,13 @@ std::optional<int> parseOptions(const std::vector<std::string>& args, Options& o
     app.add_option("--gif", options.gifFile,
                    "also write the graph as a GIF picture, as the desktop program saves it")
         ->check(CLI::Validator(checkPictureOption, ""));
+    app.add_option("--svg", options.svgFile, "also write the graph as an SVG drawing")
+        ->check(CLI::Validator(checkPictureOption, ""));
+    app.add_option("--pdf", options.pdfFile,
+                   "also write the printed page of the graph as a PDF file")
+        ->check(CLI::Validator(checkPictureOption, ""));
     app.add_option("--size", options.pngSize,
-                   "size of the PNG or GIF picture in pixels, WxH (default 1000x700)")
+                   "size of the PNG, GIF or SVG picture in pixels, WxH (default 1000x700)")
         ->check(CLI::Validator(checkPictureSize, ""));
     // CLI11 takes the words last first.
     std::vector<std::string> reversed(args.rbegin(), args.rend());
@@ -62,8 +70,9 @@ std::optional<int> parseOptions(const std::vector<std::string>& args, Options& o
         err << "velt-calc: " << e.what() << "\n" << app.help();
         return kExitRefused;
     }
-    if (!options.pngSize.empty() && options.pngFile.empty() && options.gifFile.empty()) {
-        err << "velt-calc: --size needs --png or --gif\n" << app.help();
+    if (!options.pngSize.empty() && options.pngFile.empty() && options.gifFile.empty() &&
+        options.svgFile.empty()) {
+        err << "velt-calc: --size needs --png, --gif or --svg\n" << app.help();
         return kExitRefused;
     }
     return std::nullopt;
@@ -141,15 +150,17 @@ int calculateProject(const Options& options, std::ostream& out, std::ostream& er
             options.csvFile, [&](std::ostream& s) { writeProfileCsv(s, *profile); }, out, err)) {
         return kExitFileError;
     }
-    if (!options.pngFile.empty() &&
-        !writeGraphPicture(options.pngFile, PictureFormat::Png, options.pngSize, *profile,
-                           project->towerShifted, out, err)) {
-        return kExitFileError;
-    }
-    if (!options.gifFile.empty() &&
-        !writeGraphPicture(options.gifFile, PictureFormat::Gif, options.pngSize, *profile,
-                           project->towerShifted, out, err)) {
-        return kExitFileError;
+    const std::pair<const std::string&, PictureFormat> pictures[] = {
+        {options.pngFile, PictureFormat::Png},
+        {options.gifFile, PictureFormat::Gif},
+        {options.svgFile, PictureFormat::Svg},
+        {options.pdfFile, PictureFormat::Pdf},
+    };
+    for (const auto& [file, format] : pictures) {
+        if (!file.empty() && !writeGraphPicture(file, format, options.pngSize, *profile,
+                                                project->towerShifted, out, err)) {
+            return kExitFileError;
+        }
     }
     return kExitDone;
 }
