@@ -6,6 +6,7 @@
 #include "app/VariantWindow.h"
 #include "app/Variants.h"
 #include "cli/BatchRun.h"
+#include "model/BuiltInTowers.h"
 #include "widgets/ModalDialog.h"
 
 #include <QDir>
@@ -130,6 +131,41 @@ TEST_F(ProjectFilesTest, TheLineDataDialogShowsTheOpenedLine) {
     });
     EXPECT_TRUE(prompter->messages.isEmpty()) << prompter->messages.join("; ").toStdString();
     EXPECT_TRUE(app->project().lineDataAccepted);
+}
+
+// A catalogue tower is listed as the catalogue button lists it; saved in full, the project
+// opens after the catalogue is gone.
+TEST_F(ProjectFilesTest, ACatalogueTowerIsListedAndSavedInFull) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    TowerDefinition tower = builtInTowers()[2];
+    tower.towerSeries = "K52";
+    tower.conductorX[3] = 9.6;
+    writeCatalogue(folder.filePath("slupy").toStdString(), {builtInTowers()[0], tower});
+    const QString path = folder.filePath("katalog.json");
+    writeText(path, R"({"tower": {"catalogue": "slupy.VELT_data", "key": "K52 <-> ON150"},
+                        "workingHeight": 12, "groundWireHeight": 31, "field": "magnetic",
+                        "currents": [500, 450]})");
+    openProject(path);
+    ASSERT_TRUE(app->project().lineDataAccepted);
+    const auto opened = projectBytes();
+    openLineData([](QDialog& d) {
+        const auto& list = child<QComboBox>(d, "ComboBox1");
+        EXPECT_EQ(list.currentText(), "K52 <-> ON150");
+        EXPECT_EQ(list.currentIndex(), 3);
+        return clickIn(d, "BitBtn1");
+    });
+    EXPECT_TRUE(opened == projectBytes());
+    EXPECT_FALSE(app->document().modified());
+
+    prompter->expectFileName(folder.filePath("pelny.json"));
+    child<QAction>(app->mainWindow(), "Zapiszprojektjako1").trigger();
+    QFile::remove(folder.filePath("slupy.VELT_data"));
+    QFile::remove(folder.filePath("slupy.VELT_index"));
+    EXPECT_EQ(json::parse(readText(folder.filePath("pelny.json"))).at("tower").at("series"), "K52");
+    openProject(folder.filePath("pelny.json"));
+    EXPECT_TRUE(opened == projectBytes());
+    EXPECT_TRUE(prompter->messages.isEmpty()) << prompter->messages.join("; ").toStdString();
 }
 
 // A file that is no project leaves the set-up, the dialogs and the caption as they were.
