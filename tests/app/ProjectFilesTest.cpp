@@ -138,10 +138,7 @@ TEST_F(ProjectFilesTest, TheLineDataDialogShowsTheOpenedLine) {
 TEST_F(ProjectFilesTest, ACatalogueTowerIsListedAndSavedInFull) {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
-    TowerDefinition tower = builtInTowers()[2];
-    tower.towerSeries = "K52";
-    tower.conductorX[3] = 9.6;
-    writeCatalogue(folder.filePath("slupy").toStdString(), {builtInTowers()[0], tower});
+    writeK52Catalogue(folder.path());
     const QString path = folder.filePath("katalog.json");
     writeText(path, R"({"tower": {"catalogue": "slupy.VELT_data", "key": "K52 <-> ON150"},
                         "workingHeight": 12, "groundWireHeight": 31, "field": "magnetic",
