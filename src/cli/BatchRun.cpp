@@ -6,17 +6,15 @@
 #include "cli/ProfileJson.h"
 #include "cli/TowerCommands.h"
 #include "model/FileNames.h"
-#include "project/ProjectFile.h"
+#include "project/ProjectFiles.h"
 #include "results/ProfileCsv.h"
 #include "results/Report.h"
 
 #include <CLI/CLI.hpp>
 
-#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <memory>
-#include <sstream>
 #include <utility>
 
 namespace velt {
@@ -78,17 +76,6 @@ std::optional<int> parseOptions(const std::vector<std::string>& args, Options& o
     return std::nullopt;
 }
 
-bool readWholeFile(const std::string& path, std::string& text) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file.is_open()) {
-        return false;
-    }
-    std::ostringstream buffer;
-    buffer << file.rdbuf();
-    text = buffer.str();
-    return !file.bad();
-}
-
 // Writes one output file through `write`; a file that cannot be written is reported.
 bool writeOutput(const std::string& path, const std::function<void(std::ostream&)>& write,
                  std::ostream& out, std::ostream& err) {
@@ -106,17 +93,12 @@ bool writeOutput(const std::string& path, const std::function<void(std::ostream&
 }
 
 int calculateProject(const Options& options, std::ostream& out, std::ostream& err) {
-    std::string text;
-    if (!readWholeFile(options.project, text)) {
-        err << "Nie mogę otworzyć pliku!\n" << options.project << '\n';
-        return kExitFileError;
-    }
     // The records are large; one of each, as in the desktop program.
     auto project = std::make_unique<LineProject>();
     auto profile = std::make_unique<FieldProfile>();
     auto loaded = std::make_unique<LoadedProject>();
-    const std::string folder = std::filesystem::path(options.project).parent_path().string();
-    const LoadResult load = loadProject(text, folder, *project, *loaded);
+    // The desktop program's reader: a folder or an oversized file is refused unread.
+    const LoadResult load = openProjectFile(options.project, *project, *loaded);
     if (load.status != LoadStatus::Accepted) {
         err << load.message << '\n';
         return load.status == LoadStatus::FileError ? kExitFileError : kExitRefused;
