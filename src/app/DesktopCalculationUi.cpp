@@ -2,11 +2,13 @@
 
 #include "app/DesktopCalculationUi.h"
 
+#include "app/ProjectDocument.h"
 #include "app/TW_Main.h"
 #include "app/VeltApplication.h"
 #include "dialogs/TW_Kom.h"
 #include "dialogs/TW_ZObl.h"
 #include "dialogs/TW_ZRys.h"
+#include "model/DecimalText.h"
 #include "widgets/Prompter.h"
 
 namespace velt {
@@ -21,22 +23,40 @@ void DesktopCalculationUi::showMessage(const std::string& text) {
     app_.prompter().showMessage(QString::fromStdString(text));
 }
 
+// The answers of a project file are offered instead of the usual proposals; the answers the
+// user gives are what a saved project keeps.
 std::string DesktopCalculationUi::askCalculationRange(const std::string& proposed) {
-    app_.zObl().setText(QString::fromStdString(proposed));
+    CalculationAnswers& answers = app_.document().answers();
+    const bool fromFile = projectOpen() && answers.range;
+    app_.zObl().setText(
+        QString::fromStdString(fromFile ? formatGeneral(*answers.range) : proposed));
     app_.prompter().exec(app_.zObl());
-    return app_.zObl().text().toStdString();
+    const std::string text = app_.zObl().text().toStdString();
+    if (readDecimal(text) > 0.0) {
+        answers.range = readDecimal(text);
+    }
+    return text;
 }
 
 std::string DesktopCalculationUi::askComment() {
-    app_.kom().setText(QString());
+    CalculationAnswers& answers = app_.document().answers();
+    app_.kom().setText(projectOpen() ? QString::fromStdString(answers.comment) : QString());
     app_.prompter().exec(app_.kom());
-    return app_.kom().text().toStdString();
+    answers.comment = app_.kom().text().toStdString();
+    return answers.comment;
 }
 
 std::string DesktopCalculationUi::askDrawingRange(const std::string& proposed) {
-    app_.zRys().setText(QString::fromStdString(proposed));
+    const CalculationAnswers& answers = app_.document().answers();
+    const bool fromFile = projectOpen() && answers.drawRange;
+    app_.zRys().setText(
+        QString::fromStdString(fromFile ? formatNumber("%.2lf", *answers.drawRange) : proposed));
     app_.prompter().exec(app_.zRys());
     return app_.zRys().text().toStdString();
+}
+
+bool DesktopCalculationUi::projectOpen() {
+    return !app_.document().path().isEmpty();
 }
 
 } // namespace velt

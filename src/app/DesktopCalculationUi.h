@@ -19,6 +19,8 @@ class DesktopCalculationUi : public CalculationUi {
     std::string askDrawingRange(const std::string& proposed) override;
 
   private:
+    bool projectOpen();
+
     VeltApplication& app_;
 };
 

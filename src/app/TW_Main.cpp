@@ -6,10 +6,12 @@
 #include "app/DesktopCalculationUi.h"
 #include "app/HelpViewer.h"
 #include "app/LayoutTable.h"
+#include "app/ProjectDocument.h"
 #include "app/TW_About.h"
 #include "app/TW_EndAsk.h"
 #include "app/TW_Splash.h"
 #include "app/ToolbarGlyphs.h"
+#include "app/VariantExport.h"
 #include "app/VariantPrinting.h"
 #include "app/VariantWindow.h"
 #include "app/Variants.h"
@@ -37,6 +39,8 @@
 #include <QPrinterInfo>
 #include <QScreen>
 #include <QTimer>
+
+#include <utility>
 
 namespace velt {
 
@@ -102,6 +106,11 @@ TW_Main::TW_Main(VeltApplication& app) : app_(app), ui(std::make_unique<Ui::TW_M
     connect(ui->Pomoc2, &QAction::triggered, this, &TW_Main::BitBtn10Click);
     connect(ui->Informacjeoprogramie1, &QAction::triggered, this,
             &TW_Main::Informacjeoprogramie1Click);
+    connect(ui->Otworzprojekt1, &QAction::triggered, this, &TW_Main::Otworzprojekt1Click);
+    connect(ui->Zapiszprojekt1, &QAction::triggered, this, &TW_Main::Zapiszprojekt1Click);
+    connect(ui->Zapiszprojektjako1, &QAction::triggered, this, &TW_Main::Zapiszprojektjako1Click);
+    connect(ui->Eksportujwariant1, &QAction::triggered, this, &TW_Main::Eksportujwariant1Click);
+    baseTitle_ = windowTitle();
 }
 
 TW_Main::~TW_Main() = default;
@@ -172,6 +181,9 @@ void TW_Main::FormShow() {
         centreOnScreen();
     }
     app_.prompter().exec(app_.splash());
+    if (!startProject_.isEmpty()) {
+        openProject(std::exchange(startProject_, QString()));
+    }
 }
 
 void TW_Main::applyLayout(int dpi) {
@@ -212,6 +224,7 @@ void TW_Main::BitBtn3Click() {
     if (const auto refusal = acceptLineData(project, app_.collectLineData())) {
         app_.prompter().showMessage(QString::fromStdString(*refusal));
     }
+    showProjectTitle();
 }
 
 void TW_Main::Drukuj1Click() {
@@ -298,6 +311,7 @@ void TW_Main::Oblicz() {
     if (calculate(ctx, &dataWindow) == CalculationOutcome::Done) {
         variants().createVariant(app_.profile());
     }
+    showProjectTitle();
 }
 
 Variants& TW_Main::variants() {
@@ -327,6 +341,76 @@ void TW_Main::Zapiszsup1Click() {
     PromptingCatalogueUi catalogue(app_.prompter(),
                                    [this](const QString& text) { setStatusText(1, text); });
     storeInAskedCatalogue(app_.prompter(), this, *tower, catalogue);
+}
+
+namespace {
+const QString kProjectFilter = QStringLiteral("Projekty VELT (*.json)");
+} // namespace
+
+void TW_Main::Otworzprojekt1Click() {
+    const QString path =
+        app_.prompter().askOpenFileName(this, QStringLiteral("Otwórz projekt"), kProjectFilter);
+    if (!path.isEmpty()) {
+        openProject(path);
+    }
+}
+
+bool TW_Main::openProject(const QString& path) {
+    const bool opened = app_.document().open(path);
+    showProjectTitle();
+    return opened;
+}
+
+void TW_Main::Zapiszprojekt1Click() {
+    if (app_.document().path().isEmpty()) {
+        Zapiszprojektjako1Click();
+        return;
+    }
+    app_.document().saveAs(app_.document().path());
+    showProjectTitle();
+}
+
+void TW_Main::Zapiszprojektjako1Click() {
+    QString path =
+        app_.prompter().askSaveFileName(this, QStringLiteral("Zapisz projekt"), kProjectFilter);
+    if (path.isEmpty()) {
+        return;
+    }
+    if (QFileInfo(path).suffix().isEmpty()) {
+        path += QStringLiteral(".json");
+    }
+    app_.document().saveAs(path);
+    showProjectTitle();
+}
+
+void TW_Main::Eksportujwariant1Click() {
+    if (app_.project().calculationDone < 1) {
+        app_.prompter().showMessage(QStringLiteral("Nie wykonano obliczeń!"));
+        return;
+    }
+    const VariantView* view = Variants::viewOf(ui->MdiArea1->activeSubWindow());
+    if (view == nullptr) {
+        app_.prompter().showMessage(QStringLiteral("Nie wybrano wariantu!"));
+        return;
+    }
+    QString path =
+        app_.prompter().askSaveFileName(this, QStringLiteral("Eksportuj wariant"), exportFilter());
+    if (path.isEmpty()) {
+        return;
+    }
+    // A name without a known extension becomes a PNG image.
+    auto format = exportFormatOf(path);
+    if (!format) {
+        path += QStringLiteral(".png");
+        format = ExportFormat::Png;
+    }
+    if (!exportVariant(*view, app_.project().towerShifted, path, *format)) {
+        app_.prompter().showMessage(QStringLiteral("Nie mogę zapisać pliku!\n") + path);
+    }
+}
+
+void TW_Main::showProjectTitle() {
+    setWindowTitle(app_.document().title(baseTitle_));
 }
 
 void TW_Main::Kaskada1Click() {

@@ -3,6 +3,7 @@
 // two-panel status bar.
 
 #include <QMainWindow>
+#include <QString>
 
 #include <memory>
 #include <string>
@@ -58,6 +59,16 @@ class TW_Main : public QMainWindow {
     void Pionowo1Click();
     void Informacjeoprogramie1Click();
     void ClearBar();
+    void Otworzprojekt1Click();
+    void Zapiszprojekt1Click();
+    void Zapiszprojektjako1Click();
+    void Eksportujwariant1Click(); ///< the active variant as PNG, SVG, PDF or CSV
+    /// Opens a line project file; the caption then names it.
+    bool openProject(const QString& path);
+    /// The project file named on the command line, opened once the splash is closed.
+    void openAfterSplash(const QString& path) { startProject_ = path; }
+    /// The caption: the project file's name, and "*" while the set-up differs from it.
+    void showProjectTitle();
     /// Set once the program ends: variant windows then close without their question.
     bool closingAll() const { return closingAll_; }
 
@@ -83,6 +94,8 @@ class TW_Main : public QMainWindow {
     QLabel* panels_[2] = {};
     bool shown_ = false;
     bool closingAll_ = false;
+    QString baseTitle_;
+    QString startProject_;
     std::unique_ptr<Variants> variants_;
 };
 

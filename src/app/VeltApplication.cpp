@@ -4,6 +4,7 @@
 
 #include "app/DesktopCalculationUi.h"
 #include "app/HelpViewer.h"
+#include "app/ProjectDocument.h"
 #include "app/TW_About.h"
 #include "app/TW_EndAsk.h"
 #include "app/TW_Main.h"
@@ -74,6 +75,7 @@ VeltApplication::VeltApplication(std::unique_ptr<Prompter> prompter)
     connectForms();
     help_ = std::make_unique<HelpViewer>();
     calculationUi_ = std::make_unique<DesktopCalculationUi>(*this);
+    document_ = std::make_unique<ProjectDocument>(*this);
 }
 
 VeltApplication::~VeltApplication() = default;
@@ -104,9 +106,10 @@ void VeltApplication::connectForms() {
     W_NPOdg->setTowerListSource(towerLists);
 }
 
-int VeltApplication::run() {
+int VeltApplication::run(const QString& projectFile) {
     W_Main->centreOnScreen();
     W_Main->show();
+    W_Main->openAfterSplash(projectFile);
     return QApplication::exec();
 }
 

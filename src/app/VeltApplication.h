@@ -10,6 +10,8 @@
 #include "model/LineProject.h"
 #include "model/TowerChoice.h"
 
+#include <QString>
+
 #include <memory>
 #include <vector>
 
@@ -19,6 +21,7 @@ namespace velt {
 
 class DesktopCalculationUi;
 class HelpViewer;
+class ProjectDocument;
 class Prompter;
 class TW_About;
 class TW_EndAsk;
@@ -49,8 +52,9 @@ class VeltApplication {
     VeltApplication(const VeltApplication&) = delete;
     VeltApplication& operator=(const VeltApplication&) = delete;
 
-    /// Shows the main window centred on the screen and runs until it is closed.
-    int run();
+    /// Shows the main window centred on the screen, opens `projectFile` when one is given,
+    /// and runs until the window is closed.
+    int run(const QString& projectFile = {});
 
     LineProject& project() { return *project_; }
     FieldProfile& profile() { return *profile_; }
@@ -62,6 +66,8 @@ class VeltApplication {
     Prompter& prompter() { return *prompter_; }
     HelpViewer& help() { return *help_; }
     DesktopCalculationUi& calculationUi() { return *calculationUi_; }
+    /// The line project file being worked on.
+    ProjectDocument& document() { return *document_; }
 
     /// The texts and choices of the line-data dialog and its companions as they stand now.
     const LineDataForm& collectLineData();
@@ -126,6 +132,7 @@ class VeltApplication {
 
     std::unique_ptr<HelpViewer> help_;
     std::unique_ptr<DesktopCalculationUi> calculationUi_;
+    std::unique_ptr<ProjectDocument> document_;
 };
 
 } // namespace velt

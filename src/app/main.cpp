@@ -4,6 +4,8 @@
 #include "app/VeltApplication.h"
 #include "widgets/Prompter.h"
 
+#include <QStringList>
+
 #include <clocale>
 #include <cstring>
 #include <exception>
@@ -20,6 +22,16 @@ bool asksVersion(int argc, char* argv[]) {
     return false;
 }
 
+// `velt PROJECT.json`: the line project file to open at start-up.
+QString projectArgument(const QStringList& arguments) {
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        if (!arguments[i].startsWith(QLatin1Char('-'))) {
+            return arguments[i];
+        }
+    }
+    return {};
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -33,7 +45,7 @@ int main(int argc, char* argv[]) {
     std::setlocale(LC_NUMERIC, "C");
     try {
         velt::VeltApplication velt(std::make_unique<velt::WidgetPrompter>());
-        velt.run();
+        velt.run(projectArgument(QCoreApplication::arguments()));
     } catch (const std::exception& error) {
         application.endWithError(QString::fromUtf8(error.what()));
     } catch (...) {

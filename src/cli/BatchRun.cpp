@@ -3,20 +3,19 @@
 #include "calc/CalculationDriver.h"
 #include "cli/BatchUi.h"
 #include "cli/GraphPicture.h"
-#include "cli/ProfileCsv.h"
 #include "cli/ProfileJson.h"
 #include "cli/TowerCommands.h"
 #include "model/FileNames.h"
-#include "project/ProjectFile.h"
+#include "project/ProjectFiles.h"
+#include "results/ProfileCsv.h"
 #include "results/Report.h"
 
 #include <CLI/CLI.hpp>
 
-#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <memory>
-#include <sstream>
+#include <utility>
 
 namespace velt {
 namespace {
@@ -29,6 +28,8 @@ struct Options {
     std::string pngFile;
     std::string pngSize;
     std::string gifFile;
+    std::string svgFile;
+    std::string pdfFile;
 };
 
 // Parses the options; returns an exit status when the run ends here (help or bad usage).
@@ -48,8 +49,13 @@ std::optional<int> parseOptions(const std::vector<std::string>& args, Options& o
     app.add_option("--gif", options.gifFile,
                    "also write the graph as a GIF picture, as the desktop program saves it")
         ->check(CLI::Validator(checkPictureOption, ""));
+    app.add_option("--svg", options.svgFile, "also write the graph as an SVG drawing")
+        ->check(CLI::Validator(checkPictureOption, ""));
+    app.add_option("--pdf", options.pdfFile,
+                   "also write the printed page of the graph as a PDF file")
+        ->check(CLI::Validator(checkPictureOption, ""));
     app.add_option("--size", options.pngSize,
-                   "size of the PNG or GIF picture in pixels, WxH (default 1000x700)")
+                   "size of the PNG, GIF or SVG picture in pixels, WxH (default 1000x700)")
         ->check(CLI::Validator(checkPictureSize, ""));
     // CLI11 takes the words last first.
     std::vector<std::string> reversed(args.rbegin(), args.rend());
@@ -62,22 +68,12 @@ std::optional<int> parseOptions(const std::vector<std::string>& args, Options& o
         err << "velt-calc: " << e.what() << "\n" << app.help();
         return kExitRefused;
     }
-    if (!options.pngSize.empty() && options.pngFile.empty() && options.gifFile.empty()) {
-        err << "velt-calc: --size needs --png or --gif\n" << app.help();
+    if (!options.pngSize.empty() && options.pngFile.empty() && options.gifFile.empty() &&
+        options.svgFile.empty()) {
+        err << "velt-calc: --size needs --png, --gif or --svg\n" << app.help();
         return kExitRefused;
     }
     return std::nullopt;
-}
-
-bool readWholeFile(const std::string& path, std::string& text) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file.is_open()) {
-        return false;
-    }
-    std::ostringstream buffer;
-    buffer << file.rdbuf();
-    text = buffer.str();
-    return !file.bad();
 }
 
 // Writes one output file through `write`; a file that cannot be written is reported.
@@ -97,17 +93,12 @@ bool writeOutput(const std::string& path, const std::function<void(std::ostream&
 }
 
 int calculateProject(const Options& options, std::ostream& out, std::ostream& err) {
-    std::string text;
-    if (!readWholeFile(options.project, text)) {
-        err << "Nie mogę otworzyć pliku!\n" << options.project << '\n';
-        return kExitFileError;
-    }
     // The records are large; one of each, as in the desktop program.
     auto project = std::make_unique<LineProject>();
     auto profile = std::make_unique<FieldProfile>();
     auto loaded = std::make_unique<LoadedProject>();
-    const std::string folder = std::filesystem::path(options.project).parent_path().string();
-    const LoadResult load = loadProject(text, folder, *project, *loaded);
+    // The desktop program's reader: a folder or an oversized file is refused unread.
+    const LoadResult load = openProjectFile(options.project, *project, *loaded);
     if (load.status != LoadStatus::Accepted) {
         err << load.message << '\n';
         return load.status == LoadStatus::FileError ? kExitFileError : kExitRefused;
@@ -141,15 +132,17 @@ int calculateProject(const Options& options, std::ostream& out, std::ostream& er
             options.csvFile, [&](std::ostream& s) { writeProfileCsv(s, *profile); }, out, err)) {
         return kExitFileError;
     }
-    if (!options.pngFile.empty() &&
-        !writeGraphPicture(options.pngFile, PictureFormat::Png, options.pngSize, *profile,
-                           project->towerShifted, out, err)) {
-        return kExitFileError;
-    }
-    if (!options.gifFile.empty() &&
-        !writeGraphPicture(options.gifFile, PictureFormat::Gif, options.pngSize, *profile,
-                           project->towerShifted, out, err)) {
-        return kExitFileError;
+    const std::pair<const std::string&, PictureFormat> pictures[] = {
+        {options.pngFile, PictureFormat::Png},
+        {options.gifFile, PictureFormat::Gif},
+        {options.svgFile, PictureFormat::Svg},
+        {options.pdfFile, PictureFormat::Pdf},
+    };
+    for (const auto& [file, format] : pictures) {
+        if (!file.empty() && !writeGraphPicture(file, format, options.pngSize, *profile,
+                                                project->towerShifted, out, err)) {
+            return kExitFileError;
+        }
     }
     return kExitDone;
 }

@@ -2,6 +2,7 @@
 
 #include "model/DecimalText.h"
 #include "render/GifWriter.h"
+#include "render/GraphDocuments.h"
 #include "render/GraphPainter.h"
 #include "results/Report.h"
 
@@ -76,6 +77,29 @@ QImage drawGraph(QSize size, const FieldProfile& profile, bool towerShifted) {
     return image;
 }
 
+// Written beside the target and renamed over it, so that a failure leaves no part of it.
+bool writeGraphDocument(const std::string& path, PictureFormat format, QSize size,
+                        const FieldProfile& profile, bool towerShifted, std::ostream& out,
+                        std::ostream& err) {
+    const QString name = QString::fromStdString(path);
+    bool written = false;
+    if (format == PictureFormat::Pdf) {
+        written = writeGraphPdf(name, profile, towerShifted);
+    } else {
+        QSaveFile file(name);
+        written = file.open(QIODevice::WriteOnly) &&
+                  writeGraphSvg(file, size, kSvgDpi, profile, towerShifted,
+                                QStringLiteral("Wariant %1.").arg(profile.variantNumber)) &&
+                  file.commit();
+    }
+    if (written) {
+        out << path << '\n';
+        return true;
+    }
+    err << kCannotCreateFileMessage << path << '\n';
+    return false;
+}
+
 } // namespace
 
 std::string checkPictureOption(const std::string& /*path*/) {
@@ -97,6 +121,9 @@ bool writeGraphPicture(const std::string& path, PictureFormat format, const std:
         return false;
     }
     const PictureApplication application;
+    if (format == PictureFormat::Svg || format == PictureFormat::Pdf) {
+        return writeGraphDocument(path, format, *pixels, profile, towerShifted, out, err);
+    }
     const QImage image = drawGraph(*pixels, profile, towerShifted);
     if (format == PictureFormat::Gif) {
         // The desktop program's picture writer, with its own message.

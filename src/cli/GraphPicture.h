@@ -1,6 +1,6 @@
 #pragma once
-// velt-calc --png: the graph of the computed variant as an image file, drawn off-screen as
-// the variant's window shows it.
+// velt-calc --png, --gif, --svg, --pdf: the graph of the computed variant drawn off-screen as
+// the variant's window shows it, or as its printed page.
 
 #include "model/FieldProfile.h"
 
@@ -23,10 +23,14 @@ std::string checkPictureOption(const std::string& path);
 /// wrong with it.
 std::string checkPictureSize(const std::string& text);
 
-enum class PictureFormat { Png, Gif };
+/// The SVG drawing's texts are sized as on a screen of this many dots per inch.
+inline constexpr int kSvgDpi = 96;
+
+enum class PictureFormat { Png, Gif, Svg, Pdf };
 
 /// Writes the window version of the graph of `profile`, `size` ("WxH", empty for the default)
-/// pixels, as a PNG image or a GIF picture to `path`: whole or not at all. `towerShifted` is the
+/// pixels, as a PNG image, a GIF picture or an SVG drawing, or the printed page as a PDF
+/// file (of its own size), to `path`: whole or not at all. `towerShifted` is the
 /// project's flag. The file name goes to `out`, a failure to `err` with the name.
 bool writeGraphPicture(const std::string& path, PictureFormat format, const std::string& size,
                        const FieldProfile& profile, bool towerShifted, std::ostream& out,

@@ -10,6 +10,7 @@
 #include "dialogs/TW_WspDom.h"
 #include "dialogs/TW_ZFaz.h"
 #include "dialogs/TW_Zakl.h"
+#include "model/BuiltInTowers.h"
 #include "render/TowerPreviewPainter.h"
 #include "ui_TW_LoadS.h"
 #include "widgets/Prompter.h"
@@ -50,9 +51,8 @@ TW_LoadS::TW_LoadS(Prompter& prompter, LineProject& project, LineDialogState& st
     }
     ui->ComboBox1->setCurrentIndex(-1);
     // The tower preview, drawn from the line project's conductors.
-    ui->PaintBox1->setPainter([this](QPainter& painter, QSize size) {
-        paintTowerPreview(painter, size, project_);
-    });
+    ui->PaintBox1->setPainter(
+        [this](QPainter& painter, QSize size) { paintTowerPreview(painter, size, project_); });
     connectControls();
     applyLineFieldRule();
     applyPhaseValuesRule();
@@ -194,13 +194,54 @@ void TW_LoadS::SpeedButton1Click() {
     if (!tower) {
         return;
     }
-    const TowerList::Added added = towers_.addCatalogueTower(*tower);
+    ui->ComboBox1->setCurrentIndex(listTower(*tower));
+    chooseSelectedTower();
+}
+
+int TW_LoadS::listTower(const TowerDefinition& tower) {
+    const TowerList::Added added = towers_.addCatalogueTower(tower);
     if (added.inserted) {
-        const std::string entry = displayKey(tower->towerSeries, tower->towerType);
+        const std::string entry = displayKey(tower.towerSeries, tower.towerType);
         ui->ComboBox1->insertItem(added.index, QString::fromStdString(entry));
     }
-    ui->ComboBox1->setCurrentIndex(added.index);
-    chooseSelectedTower();
+    return added.index;
+}
+
+void TW_LoadS::showState() {
+    const LineDataForm& form = state_.form;
+    showTowerChoice();
+    ui->Edit1->setText(QString::fromStdString(form.workingHeight));
+    ui->Edit2->setText(QString::fromStdString(form.groundHeight));
+    ui->Edit3->setText(QString::fromStdString(form.lineHeight));
+    ui->Edit4->setText(QString::fromStdString(form.lineDistance));
+    setRadioIndex(*ui->RadioGroup1, form.fieldChoice);
+    setRadioIndex(*ui->RadioGroup2, form.modeChoice);
+    setRadioIndex(*ui->RadioGroup3, form.lineChoice);
+    ui->CheckBox1->setChecked(form.shieldWiresChecked);
+    ui->CheckBox2->setChecked(form.buildingChecked);
+    ui->CheckBox3->setChecked(form.interferenceChecked);
+    const LineDataCompanions& c = companions_;
+    c.phaseOrder->setChoice(form.phaseOrderChoice);
+    c.towerShift->setText(QString::fromStdString(form.towerShift));
+    c.building->showForm(form.building);
+    c.interference->showForm(form.interference);
+    c.currents->showForm(form.currents);
+    c.shieldWires->showForm(form.shieldWires);
+    ui->BitBtn4->setEnabled(project_.phaseConductorCount == 6);
+    RadioGroup1Click();
+    RadioGroup2Click();
+    ui->SpeedButton2->setEnabled(project_.buildingOn);
+    showIndicator();
+    ui->PaintBox1->update();
+}
+
+void TW_LoadS::showTowerChoice() {
+    int index = project_.towerChosen ? project_.chosenTowerIndex : -1;
+    if (index >= kBuiltInTowerCount) {
+        index = listTower(state_.choice.tower);
+        project_.chosenTowerIndex = index;
+    }
+    ui->ComboBox1->setCurrentIndex(index);
 }
 
 bool TW_LoadS::eventFilter(QObject* watched, QEvent* event) {

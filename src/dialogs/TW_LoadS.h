@@ -53,6 +53,11 @@ class TW_LoadS : public ModalDialog {
     void selectTower(int index);
     /// The texts and choices of the dialog and its companions as they stand now.
     const LineDataForm& collectForm();
+    /// Shows the state and tower choice of a line set up without the dialog (a loaded
+    /// project) in it and its companions, with the controls enabled as the user's clicks
+    /// would leave them. A tower from outside the built-in list is listed like a catalogue
+    /// tower and the project records its entry.
+    void showState();
 
   signals:
     /// "Nowy słup": the tower editor is wanted.
@@ -86,6 +91,9 @@ class TW_LoadS : public ModalDialog {
     void connectControls();
     /// The choice steps for the selected entry: data, enabling, status, gauge, heights.
     void chooseSelectedTower();
+    /// Lists a tower read from outside the built-in list; its entry.
+    int listTower(const TowerDefinition& tower);
+    void showTowerChoice();
     void applyLineFieldRule();
     void applyPhaseValuesRule();
     void showIndicator();

@@ -24,6 +24,12 @@ void TW_PEkr::clearRows() {
     setRows({});
 }
 
+void TW_PEkr::showForm(const ShieldWireForm& form) {
+    setRows(form.rows);
+    ui->Edit2->setText(QString::fromStdString(form.diameter));
+    showCount();
+}
+
 void TW_PEkr::unlockAfterUse() {
     if (!isLocked()) {
         unlock();

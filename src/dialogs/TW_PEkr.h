@@ -23,6 +23,8 @@ class TW_PEkr : public ConductorListDialog {
     ShieldWireForm form() const;
     /// Empties the list (the shield-wire choice was cancelled).
     void clearRows();
+    /// Shows the given list and diameter (a loaded project).
+    void showForm(const ShieldWireForm& form);
     /// After every use by the line-data dialog: "&Dodaj", "&Nie" and "&Tak" usable again
     /// and the count field showing the number of entries. A list that still holds a
     /// duplicate stays locked, so that it cannot be accepted.

@@ -25,6 +25,12 @@ void TW_PFaz::setSecondCircuitEnabled(bool enabled) {
     ui->Edit2->setEnabled(enabled);
 }
 
+void TW_PFaz::showForm(const PhaseCurrentForm& form) {
+    ui->Edit1->setText(QString::fromStdString(form.firstCircuit));
+    ui->Edit2->setText(QString::fromStdString(form.secondCircuit));
+    setSecondCircuitEnabled(form.secondCircuitEnabled);
+}
+
 void TW_PFaz::BitBtn1Click() {
     if (const auto refusal = checkPhaseCurrents(form())) {
         prompter_.showMessage(QString::fromStdString(*refusal));

@@ -24,6 +24,8 @@ class TW_PFaz : public ModalDialog {
     PhaseCurrentForm form() const;
     /// "Drugi tor" is enabled only for towers with two circuits.
     void setSecondCircuitEnabled(bool enabled);
+    /// Shows the given currents and enabling (a loaded project).
+    void showForm(const PhaseCurrentForm& form);
 
   public slots:
     void BitBtn1Click();

@@ -21,11 +21,14 @@ BuildingForm TW_WspDom::form() const {
 }
 
 void TW_WspDom::resetFields() {
-    const BuildingForm defaults;
-    ui->Edit1->setText(QString::fromStdString(defaults.frontX));
-    ui->Edit2->setText(QString::fromStdString(defaults.frontY));
-    ui->Edit3->setText(QString::fromStdString(defaults.roofX));
-    ui->Edit4->setText(QString::fromStdString(defaults.roofY));
+    showForm(BuildingForm{});
+}
+
+void TW_WspDom::showForm(const BuildingForm& form) {
+    ui->Edit1->setText(QString::fromStdString(form.frontX));
+    ui->Edit2->setText(QString::fromStdString(form.frontY));
+    ui->Edit3->setText(QString::fromStdString(form.roofX));
+    ui->Edit4->setText(QString::fromStdString(form.roofY));
 }
 
 } // namespace velt

@@ -23,6 +23,8 @@ class TW_WspDom : public ModalDialog {
     BuildingForm form() const;
     /// Puts the four fields back to "0.00" (the building choice was cancelled).
     void resetFields();
+    /// Shows the given coordinates (a loaded project).
+    void showForm(const BuildingForm& form);
 
   private:
     std::unique_ptr<Ui::TW_WspDom> ui;

@@ -20,9 +20,12 @@ InterferenceForm TW_Zakl::form() const {
 }
 
 void TW_Zakl::resetFields() {
-    const InterferenceForm defaults;
-    ui->Edit1->setText(QString::fromStdString(defaults.distance));
-    ui->Edit2->setText(QString::fromStdString(defaults.frequency));
+    showForm(InterferenceForm{});
+}
+
+void TW_Zakl::showForm(const InterferenceForm& form) {
+    ui->Edit1->setText(QString::fromStdString(form.distance));
+    ui->Edit2->setText(QString::fromStdString(form.frequency));
 }
 
 } // namespace velt

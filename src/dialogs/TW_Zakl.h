@@ -22,6 +22,8 @@ class TW_Zakl : public ModalDialog {
     InterferenceForm form() const;
     /// Puts both fields back to "0.00" (the interference choice was cancelled).
     void resetFields();
+    /// Shows the given parameters (a loaded project).
+    void showForm(const InterferenceForm& form);
 
   private:
     std::unique_ptr<Ui::TW_Zakl> ui;

@@ -261,10 +261,7 @@ TEST_F(LineDataTwoDoorsTest, AShiftedTowerIsAcceptedAlike) {
 TEST_F(LineDataTwoDoorsTest, ACatalogueTowerIsAcceptedAlike) {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
-    TowerDefinition tower = builtInTowers()[2];
-    tower.towerSeries = "K52";
-    tower.conductorX[3] = 9.6;
-    writeCatalogue(folder.filePath("slupy").toStdString(), {builtInTowers()[0], tower});
+    writeK52Catalogue(folder.path());
     expectTheSameLine(R"({"tower": {"catalogue": "slupy.VELT_data", "key": "K52 <-> ON150"},
                           "workingHeight": 12, "groundWireHeight": 31, "field": "magnetic",
                           "currents": [500, 450], "phaseOrder": "RST-TRS"})",

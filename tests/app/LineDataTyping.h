@@ -5,10 +5,12 @@
 #include "AppFixture.h"
 #include "app/TW_Main.h"
 #include "dialogs/TW_LoadS.h"
+#include "model/BuiltInTowers.h"
 #include "model/TowerCatalogue.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
@@ -54,6 +56,15 @@ inline void writeCatalogue(const std::string& path, const std::vector<TowerDefin
             StoreTower(path, towers[i], quiet);
         }
     }
+}
+
+/// A catalogue "slupy" in `folder` holding the first built-in tower and "K52 <-> ON150", a
+/// changed copy of the third.
+inline void writeK52Catalogue(const QString& folder) {
+    TowerDefinition tower = builtInTowers()[2];
+    tower.towerSeries = "K52";
+    tower.conductorX[3] = 9.6;
+    writeCatalogue(QDir(folder).filePath("slupy").toStdString(), {builtInTowers()[0], tower});
 }
 
 /// The next tower-catalogue question is answered with `path`, and the tower list of that

@@ -105,7 +105,10 @@ TEST_F(MainWindowTest, StartStateIsEmpty) {
 
 TEST_F(MainWindowTest, MenuBarHoldsEveryMenuAndItemInOrder) {
     const std::vector<std::pair<QString, QStringList>> expected = {
-        {"Plik", {"Zapisz wyniki", "Drukuj wyniki", "---------------------", "Zakończ program"}},
+        {"Plik",
+         {"Zapisz wyniki", "Drukuj wyniki", "---------------------", "Zakończ program",
+          "---------------------", "Otwórz projekt...", "Zapisz projekt...",
+          "Zapisz projekt jako...", "Eksportuj wariant..."}},
         {"Słup", {"Wczytaj słup", "Nowy słup", "Zapisz słup"}},
         {"Wykres", {}},
         {"Obliczenia", {"Wykonaj"}},

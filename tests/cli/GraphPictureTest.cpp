@@ -8,11 +8,14 @@
 #include "render/QtTextMeasure.h"
 #include "results/Report.h"
 
+#include <QFile>
 #include <QImage>
 #include <QPainter>
+#include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -143,6 +146,43 @@ TEST_F(Picture, UnwritablePath) {
         EXPECT_EQ(r.err, kCannotCreateFileMessage + png.string() + "\n");
         EXPECT_EQ(files(), (std::vector<std::string>{"projekt.json", "projekt.txt"}));
     }
+}
+
+// --svg draws the window graph through the same painter, the curve one polyline of all its
+// points; --pdf is the printed page: one A4 landscape page.
+TEST_F(Picture, SvgDrawingAndPdfPage) {
+    const fs::path svg = dir / "wykres.svg";
+    const fs::path pdf = dir / "wydruk.pdf";
+    const CliRun r = run({"--svg", svg.string(), "--size", "640x480", "--pdf", pdf.string()});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out,
+              (dir / "projekt.txt").string() + "\n" + svg.string() + "\n" + pdf.string() + "\n");
+
+    QFile file(QString::fromStdString(svg.string()));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&file);
+    qsizetype longest = 0;
+    QString viewBox;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement) {
+            continue;
+        }
+        if (xml.name() == u"svg") {
+            viewBox = xml.attributes().value("viewBox").toString();
+        } else if (xml.name() == u"polyline") {
+            const QString points = xml.attributes().value("points").toString();
+            longest = std::max(longest, points.split(' ', Qt::SkipEmptyParts).size());
+        }
+    }
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    EXPECT_EQ(viewBox, "0 0 640 480");
+    EXPECT_GE(longest, 200);
+
+    std::ifstream in(pdf, std::ios::binary);
+    const std::string page((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(page.rfind("%PDF", 0), 0u);
+    EXPECT_NE(page.find("/Count 1"), std::string::npos);
+    EXPECT_NE(page.find("/MediaBox [0 0 842.000000 595.000000]"), std::string::npos);
 }
 
 TEST_F(Picture, SizeRefusedBeforeAnythingIsWritten) {

@@ -1,5 +1,6 @@
 #pragma once
-// The field profile as a CSV table (UTF-8).
+// The field profile as a CSV table (UTF-8, a point as decimal separator): velt-calc --csv
+// and the desktop program's export of a variant.
 
 #include "model/FieldProfile.h"
 

@@ -1,4 +1,4 @@
-#include "cli/ProfileCsv.h"
+#include "results/ProfileCsv.h"
 
 #include "model/DecimalText.h"
 #include "results/Report.h"

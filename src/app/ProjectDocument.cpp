@@ -1,0 +1,68 @@
+// The line project file of the desktop program.
+
+#include "app/ProjectDocument.h"
+
+#include "app/VeltApplication.h"
+#include "dialogs/TW_LoadS.h"
+#include "project/ProjectFiles.h"
+#include "project/ProjectWriter.h"
+#include "widgets/Prompter.h"
+
+#include <QFileInfo>
+
+#include <memory>
+
+namespace velt {
+
+bool ProjectDocument::open(const QString& path) {
+    // Loaded aside, so that a refusal leaves the running set-up untouched.
+    auto project = std::make_unique<LineProject>();
+    auto loaded = std::make_unique<LoadedProject>();
+    const LoadResult result = openProjectFile(path.toStdString(), *project, *loaded);
+    if (result.status != LoadStatus::Accepted) {
+        app_.prompter().showMessage(QString::fromStdString(result.message));
+        return false;
+    }
+    // The variants of this run keep their numbers.
+    LineProject& current = app_.project();
+    project->variantCounter = current.variantCounter;
+    project->calculationDone = current.calculationDone;
+    current = *project;
+    app_.lineDialog() = static_cast<const LineDialogState&>(*loaded);
+    answers_ = loaded->answers;
+    app_.loadS().showState();
+    path_ = path;
+    savedText_ = currentText();
+    return true;
+}
+
+bool ProjectDocument::saveAs(const QString& path) {
+    const std::string text = currentText();
+    if (const auto failure = saveProjectFile(path.toStdString(), text)) {
+        app_.prompter().showMessage(QString::fromStdString(*failure));
+        return false;
+    }
+    path_ = path;
+    savedText_ = text;
+    return true;
+}
+
+bool ProjectDocument::modified() {
+    return !path_.isEmpty() && currentText() != savedText_;
+}
+
+QString ProjectDocument::title(const QString& base) {
+    if (path_.isEmpty()) {
+        return base;
+    }
+    return base + QStringLiteral(" - ") + QFileInfo(path_).fileName() +
+           (modified() ? QStringLiteral("*") : QString());
+}
+
+std::string ProjectDocument::currentText() {
+    const LineDialogState& state = app_.lineDialog();
+    app_.collectLineData();
+    return projectText(state, chosenProjectTower(app_.project(), state), answers_);
+}
+
+} // namespace velt

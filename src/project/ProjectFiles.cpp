@@ -1,0 +1,59 @@
+#include "project/ProjectFiles.h"
+
+#include "model/FileReplacement.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <system_error>
+
+namespace velt {
+namespace {
+
+const char* const kCannotOpenMessage = "Nie mogę otworzyć pliku!\n";
+const char* const kCannotSaveMessage = "Nie mogę zapisać pliku!\n";
+
+std::optional<std::string> readText(const std::string& path, std::string& text) {
+    std::error_code error;
+    const auto status = std::filesystem::status(path, error);
+    if (error || !std::filesystem::is_regular_file(status)) {
+        return kCannotOpenMessage + path;
+    }
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    if (!error && size > kMaxProjectFileBytes) {
+        return "The project file is larger than 1 MB: " + path;
+    }
+    std::ifstream file(path, std::ios::binary);
+    if (!file.is_open()) {
+        return kCannotOpenMessage + path;
+    }
+    // An empty file reads as nothing, which the loader refuses as not JSON.
+    std::ostringstream buffer;
+    buffer << file.rdbuf();
+    if (file.bad()) {
+        return kCannotOpenMessage + path;
+    }
+    text = buffer.str();
+    return std::nullopt;
+}
+
+} // namespace
+
+LoadResult openProjectFile(const std::string& path, LineProject& project, LoadedProject& loaded) {
+    std::string text;
+    if (auto failure = readText(path, text)) {
+        return {LoadStatus::FileError, std::move(*failure)};
+    }
+    const std::string folder = std::filesystem::path(path).parent_path().string();
+    return loadProject(text, folder, project, loaded);
+}
+
+std::optional<std::string> saveProjectFile(const std::string& path, const std::string& text) {
+    if (!replaceFile(path, text)) {
+        return kCannotSaveMessage + path;
+    }
+    return std::nullopt;
+}
+
+} // namespace velt

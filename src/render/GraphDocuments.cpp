@@ -1,0 +1,81 @@
+#include "render/GraphDocuments.h"
+
+#include "render/GraphPainter.h"
+
+#include <QFontMetrics>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QSvgGenerator>
+
+#include <algorithm>
+
+namespace velt {
+namespace {
+
+// The device's default font is larger than the page's panel (an eighth of the width, less
+// its margin of a twelfth of the height): scaled down so that the longest panel line fits.
+QFont panelFittingFont(QFont font, QSize page, QPaintDevice* device) {
+    const int available = page.width() / 8 - page.height() / 12 - page.width() / 100;
+    QFont bold = font;
+    bold.setBold(true);
+    const int needed =
+        QFontMetrics(bold, device).horizontalAdvance(QStringLiteral("Wsp. szczytu frontu: [m]"));
+    if (needed > available && available > 0) {
+        const int pixels = QFontMetrics(font, device).height();
+        font.setPixelSize(std::max(1, pixels * available / needed));
+    }
+    return font;
+}
+
+} // namespace
+
+void paintPrintedPage(QPainter& painter, QPaintDevice& device, QSize page,
+                      const FieldProfile& profile, bool towerShifted) {
+    painter.setFont(panelFittingFont(painter.font(), page, &device));
+    paintPrintedGraph(painter, page, profile, towerShifted);
+}
+
+bool writeGraphPdf(const QString& fileName, const FieldProfile& profile, bool towerShifted) {
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return false;
+    }
+    bool painted = false;
+    {
+        QPdfWriter pdf(&file);
+        pdf.setResolution(600);
+        // The page is the whole paper; the printed layout keeps its own margins.
+        pdf.setPageLayout(
+            QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(0, 0, 0, 0)));
+        QPainter painter;
+        if (painter.begin(&pdf)) {
+            const QSize page = pdf.pageLayout().fullRectPixels(pdf.resolution()).size();
+            paintPrintedPage(painter, pdf, page, profile, towerShifted);
+            painted = painter.end();
+        }
+    }
+    if (!painted) {
+        file.cancelWriting();
+    }
+    return file.commit() && painted;
+}
+
+bool writeGraphSvg(QIODevice& device, QSize size, int dpi, const FieldProfile& profile,
+                   bool towerShifted, const QString& title) {
+    QSvgGenerator svg;
+    svg.setOutputDevice(&device);
+    svg.setSize(size);
+    svg.setViewBox(QRect(QPoint(0, 0), size));
+    svg.setResolution(dpi);
+    svg.setTitle(title);
+    QPainter painter;
+    if (!painter.begin(&svg)) {
+        return false;
+    }
+    paintWindowGraph(painter, size, profile, towerShifted);
+    return painter.end();
+}
+
+} // namespace velt

@@ -1,0 +1,29 @@
+#pragma once
+// The graph as a document: the printed page (on a printer or as a PDF file) and the window
+// version as an SVG drawing, for the desktop program and velt-calc alike.
+
+#include "model/FieldProfile.h"
+
+#include <QSize>
+#include <QString>
+
+class QIODevice;
+class QPainter;
+class QPaintDevice;
+
+namespace velt {
+
+/// The printed version on a landscape page of `page` device pixels of `device`, in the
+/// painter's font scaled down where the page's panel needs it.
+void paintPrintedPage(QPainter& painter, QPaintDevice& device, QSize page,
+                      const FieldProfile& profile, bool towerShifted);
+
+/// The printed page as a PDF file of one A4 landscape page at 600 dpi, written whole or not
+/// at all (an earlier file stays as it was).
+bool writeGraphPdf(const QString& fileName, const FieldProfile& profile, bool towerShifted);
+
+/// The window version of `size` pixels as SVG, texts sized as on a screen of `dpi`.
+bool writeGraphSvg(QIODevice& device, QSize size, int dpi, const FieldProfile& profile,
+                   bool towerShifted, const QString& title);
+
+} // namespace velt

@@ -1,0 +1,312 @@
+// Line project files in the desktop program: opened into the line-data dialog as velt-calc
+// loads them, saved from it, refused files leaving the set-up alone, and the caption's "*".
+
+#include "LineDataTyping.h"
+#include "app/ProjectDocument.h"
+#include "app/VariantWindow.h"
+#include "app/Variants.h"
+#include "cli/BatchRun.h"
+#include "model/BuiltInTowers.h"
+#include "widgets/ModalDialog.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QMdiArea>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+
+#include <nlohmann/json.hpp>
+
+#include <algorithm>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+
+namespace velt::test {
+namespace {
+
+using json = nlohmann::json;
+
+std::string readText(const QString& path) {
+    std::ifstream in(path.toStdString(), std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+void writeText(const QString& path, const std::string& text) {
+    std::ofstream(path.toStdString(), std::ios::binary) << text;
+}
+
+QStringList exampleFiles() {
+    const QDir examples(VELT_EXAMPLES_DIR);
+    QStringList files;
+    for (const QString& name : examples.entryList({"*.json"}, QDir::Files, QDir::Name)) {
+        files.append(examples.filePath(name));
+    }
+    return files;
+}
+
+class ProjectFilesTest : public LineDataFixture {
+  protected:
+    void showMainWindow() {
+        prompter->expectAnswer("TW_Splash", mrOk);
+        app->mainWindow().resize(1100, 800);
+        app->mainWindow().show();
+        QCoreApplication::processEvents(); // the splash
+    }
+
+    /// "Otwórz projekt..." answered with `path`.
+    void openProject(const QString& path) {
+        prompter->expectFileName(path);
+        child<QAction>(app->mainWindow(), "Otworzprojekt1").trigger();
+    }
+
+    /// "Wykonanie obliczeń" with every question answered by its proposal.
+    void calculateWithProposals(bool drawingRange) {
+        prompter->expectClick("TW_ZObl", "BitBtn1");
+        prompter->expectClick("TW_Kom", "BitBtn1");
+        if (drawingRange) {
+            prompter->expectClick("TW_ZRys", "BitBtn1");
+        }
+        app->mainWindow().Oblicz();
+    }
+
+    QString title() const { return app->mainWindow().windowTitle(); }
+
+    std::vector<unsigned char> projectBytes() {
+        const auto* bytes = reinterpret_cast<const unsigned char*>(&app->project());
+        return {bytes, bytes + sizeof(LineProject)};
+    }
+};
+
+// Every example opened and calculated with the proposals, which are the file's answers:
+// the report is velt-calc's, byte for byte.
+TEST_F(ProjectFilesTest, EveryExampleOpensAndGivesVeltCalcsReport) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    showMainWindow();
+    for (const QString& path : exampleFiles()) {
+        SCOPED_TRACE(path.toStdString());
+        const json project = json::parse(readText(path));
+        openProject(path);
+        ASSERT_TRUE(app->project().lineDataAccepted);
+        // A maximized variant window adds its own name after the file's.
+        EXPECT_TRUE(title().startsWith("VELT  2009 - " + QFileInfo(path).fileName()))
+            << title().toStdString();
+        calculateWithProposals(project.value("mode", "") != "conductors");
+
+        const QString base = folder.filePath(QFileInfo(path).baseName());
+        prompter->expectFileName(base);
+        app->mainWindow().Drukuj1Click();
+        std::ostringstream out;
+        std::ostringstream err;
+        ASSERT_EQ(runVeltCalc({path.toStdString(), "-o", (base + "-calc").toStdString()}, out, err),
+                  0)
+            << err.str();
+        EXPECT_EQ(readText(base + ".txt"), readText(base + "-calc.txt"));
+        // Calculating with the file's answers changes nothing that a save would keep.
+        EXPECT_FALSE(app->document().modified());
+    }
+    EXPECT_TRUE(prompter->messages.isEmpty()) << prompter->messages.join("; ").toStdString();
+    EXPECT_EQ(app->mainWindow().mdiArea().subWindowList().size(), exampleFiles().size());
+}
+
+// The dialog shows the opened line; its own OK accepts the very same line again.
+TEST_F(ProjectFilesTest, TheLineDataDialogShowsTheOpenedLine) {
+    openProject(exampleFiles().filter("h52").value(0));
+    ASSERT_TRUE(app->project().lineDataAccepted);
+    const auto opened = projectBytes();
+    openLineData([](QDialog& d) {
+        EXPECT_EQ(textOf(d, "Edit1"), "14");
+        EXPECT_EQ(textOf(d, "Edit2"), "24");
+        EXPECT_EQ(textOf(d, "Edit3"), "1.8");
+        EXPECT_TRUE(child<QAbstractButton>(d, "RadioButton2").isChecked());
+        EXPECT_TRUE(child<QAbstractButton>(d, "CheckBox1").isChecked());
+        EXPECT_TRUE(child<QAbstractButton>(d, "CheckBox2").isChecked());
+        EXPECT_EQ(child<QComboBox>(d, "ComboBox1").currentIndex(), 1);
+        return clickIn(d, "BitBtn1");
+    });
+    EXPECT_TRUE(prompter->messages.isEmpty()) << prompter->messages.join("; ").toStdString();
+    EXPECT_TRUE(app->project().lineDataAccepted);
+}
+
+// A catalogue tower is listed as the catalogue button lists it; saved in full, the project
+// opens after the catalogue is gone.
+TEST_F(ProjectFilesTest, ACatalogueTowerIsListedAndSavedInFull) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    writeK52Catalogue(folder.path());
+    const QString path = folder.filePath("katalog.json");
+    writeText(path, R"({"tower": {"catalogue": "slupy.VELT_data", "key": "K52 <-> ON150"},
+                        "workingHeight": 12, "groundWireHeight": 31, "field": "magnetic",
+                        "currents": [500, 450]})");
+    openProject(path);
+    ASSERT_TRUE(app->project().lineDataAccepted);
+    const auto opened = projectBytes();
+    openLineData([](QDialog& d) {
+        const auto& list = child<QComboBox>(d, "ComboBox1");
+        EXPECT_EQ(list.currentText(), "K52 <-> ON150");
+        EXPECT_EQ(list.currentIndex(), 3);
+        return clickIn(d, "BitBtn1");
+    });
+    EXPECT_TRUE(opened == projectBytes());
+    EXPECT_FALSE(app->document().modified());
+
+    prompter->expectFileName(folder.filePath("pelny.json"));
+    child<QAction>(app->mainWindow(), "Zapiszprojektjako1").trigger();
+    QFile::remove(folder.filePath("slupy.VELT_data"));
+    QFile::remove(folder.filePath("slupy.VELT_index"));
+    EXPECT_EQ(json::parse(readText(folder.filePath("pelny.json"))).at("tower").at("series"), "K52");
+    openProject(folder.filePath("pelny.json"));
+    EXPECT_TRUE(opened == projectBytes());
+    EXPECT_TRUE(prompter->messages.isEmpty()) << prompter->messages.join("; ").toStdString();
+}
+
+// A file that is no project leaves the set-up, the dialogs and the caption as they were.
+TEST_F(ProjectFilesTest, ABadProjectFileShowsItsMessageAndChangesNothing) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString good = exampleFiles().value(0);
+    openProject(good);
+    const auto before = projectBytes();
+    const std::string formBefore = app->document().path().toStdString();
+    const QString titleBefore = title();
+
+    const std::pair<const char*, std::string> files[] = {
+        {"not-json.json", "{\"tower\": \"S12\","},
+        {"unknown.json", R"({"tower": "S12", "workingHeigth": 10})"},
+        {"empty.json", ""},
+        {"no-catalogue.json", R"({"tower": {"catalogue": "brak.VELT_data", "key": "A <-> B"}})"},
+        {"refused.json", R"({"tower": "S12", "workingHeight": 10, "groundWireHeight": 5})"},
+    };
+    for (const auto& [name, text] : files) {
+        writeText(folder.filePath(name), text);
+    }
+    QStringList paths;
+    for (const auto& [name, text] : files) {
+        paths.append(folder.filePath(name));
+    }
+    paths.append(folder.path()); // a folder
+    for (const QString& path : paths) {
+        SCOPED_TRACE(path.toStdString());
+        prompter->messages.clear();
+        openProject(path);
+        ASSERT_EQ(prompter->messages.size(), 1);
+        EXPECT_TRUE(before == projectBytes());
+        EXPECT_EQ(app->document().path(), good);
+        EXPECT_EQ(title(), titleBefore);
+    }
+    EXPECT_TRUE(prompter->messages.last().startsWith("Nie mogę otworzyć pliku!\n"));
+    openProject(paths[1]);
+    EXPECT_TRUE(prompter->messages.last().contains("workingHeigth"));
+    EXPECT_EQ(formBefore, good.toStdString());
+}
+
+// "*" once the set-up differs from the file, gone after saving; the saved file opens as
+// the changed line.
+TEST_F(ProjectFilesTest, TheCaptionMarksAChangedSetUpUntilItIsSaved) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString path = folder.filePath("linia.json");
+    QFile::copy(exampleFiles().filter("z52").value(0), path);
+    openProject(path);
+    EXPECT_EQ(title(), "VELT  2009 - linia.json");
+
+    openLineData([](QDialog& d) {
+        type(d, "Edit1", "13.5");
+        return clickIn(d, "BitBtn1");
+    });
+    ASSERT_TRUE(app->project().lineDataAccepted);
+    EXPECT_EQ(title(), "VELT  2009 - linia.json*");
+    const auto changed = projectBytes();
+
+    child<QAction>(app->mainWindow(), "Zapiszprojekt1").trigger();
+    EXPECT_EQ(title(), "VELT  2009 - linia.json");
+    EXPECT_EQ(json::parse(readText(path)).at("workingHeight"), 13.5);
+
+    // "Zapisz projekt jako..." adds the extension the user left out.
+    prompter->expectFileName(folder.filePath("kopia"));
+    child<QAction>(app->mainWindow(), "Zapiszprojektjako1").trigger();
+    EXPECT_EQ(title(), "VELT  2009 - kopia.json");
+    EXPECT_EQ(prompter->fileQuestions.last(), "Zapisz projekt|Projekty VELT (*.json)");
+
+    openProject(folder.filePath("kopia.json"));
+    EXPECT_TRUE(changed == projectBytes());
+    EXPECT_TRUE(prompter->messages.isEmpty()) << prompter->messages.join("; ").toStdString();
+}
+
+// `velt PROJECT.json`: the project is open once the splash is closed.
+TEST_F(ProjectFilesTest, TheCommandLinesProjectOpensAfterTheSplash) {
+    const QString path = exampleFiles().value(0);
+    app->mainWindow().openAfterSplash(path);
+    showMainWindow();
+    EXPECT_TRUE(app->project().lineDataAccepted);
+    EXPECT_EQ(app->document().path(), path);
+}
+
+// "Eksportuj wariant..." on the active variant, in the format of the name's extension.
+TEST_F(ProjectFilesTest, TheActiveVariantIsExportedInEveryFormat) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    showMainWindow();
+    openProject(exampleFiles().filter("h52").value(0));
+    calculateWithProposals(true);
+    ASSERT_EQ(app->mainWindow().mdiArea().subWindowList().size(), 1);
+    const VariantView* view = Variants::viewOf(app->mainWindow().mdiArea().activeSubWindow());
+    ASSERT_NE(view, nullptr);
+    const auto exportTo = [&](const QString& name) {
+        prompter->expectFileName(folder.filePath(name));
+        child<QAction>(app->mainWindow(), "Eksportujwariant1").trigger();
+        return folder.filePath(name);
+    };
+
+    const QImage png(exportTo("wariant.png"));
+    EXPECT_EQ(png.size(), view->size());
+    EXPECT_EQ(png.convertToFormat(QImage::Format_RGB32),
+              view->picture().convertToFormat(QImage::Format_RGB32));
+    EXPECT_EQ(prompter->fileQuestions.last(),
+              "Eksportuj wariant|Obraz PNG (*.png);;Rysunek SVG (*.svg);;Dokument PDF (*.pdf);;"
+              "Tabela CSV (*.csv)");
+
+    QFile svg(exportTo("wariant.svg"));
+    ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+    // The curve stays a vector line through all its points.
+    QXmlStreamReader xml(&svg);
+    qsizetype longest = 0;
+    while (!xml.atEnd()) {
+        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"polyline") {
+            const QString points = xml.attributes().value("points").toString();
+            longest = std::max(longest, points.split(' ', Qt::SkipEmptyParts).size());
+        }
+    }
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    EXPECT_GE(longest, 200);
+
+    const std::string pdf = readText(exportTo("wariant.pdf"));
+    EXPECT_EQ(pdf.rfind("%PDF", 0), 0u);
+    EXPECT_NE(pdf.find("/Count 1"), std::string::npos);
+
+    const std::string csv = readText(exportTo("wariant.csv"));
+    std::istringstream lines(csv);
+    std::string line;
+    std::getline(lines, line);
+    EXPECT_EQ(line, "x(m),kx(A/m),ky(A/m),kw(A/m)");
+    int rows = 0;
+    while (std::getline(lines, line)) {
+        ++rows;
+        EXPECT_EQ(std::count(line.begin(), line.end(), ','), 3) << line;
+    }
+    EXPECT_EQ(rows, 201);
+
+    // A name without extension is a PNG image; a folder that is not there is reported.
+    EXPECT_FALSE(QImage(exportTo("bez-rozszerzenia") + ".png").isNull());
+    exportTo("brak/wariant.csv");
+    EXPECT_EQ(prompter->messages,
+              QStringList{"Nie mogę zapisać pliku!\n" + folder.filePath("brak/wariant.csv")});
+}
+
+} // namespace
+} // namespace velt::test
