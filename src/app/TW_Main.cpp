@@ -31,14 +31,18 @@
 #include "widgets/Prompter.h"
 
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMimeData>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QScreen>
 #include <QTimer>
+#include <QUrl>
 
 #include <utility>
 
@@ -111,6 +115,7 @@ TW_Main::TW_Main(VeltApplication& app) : app_(app), ui(std::make_unique<Ui::TW_M
     connect(ui->Zapiszprojektjako1, &QAction::triggered, this, &TW_Main::Zapiszprojektjako1Click);
     connect(ui->Eksportujwariant1, &QAction::triggered, this, &TW_Main::Eksportujwariant1Click);
     baseTitle_ = windowTitle();
+    setAcceptDrops(true);
 }
 
 TW_Main::~TW_Main() = default;
@@ -355,6 +360,38 @@ void TW_Main::Otworzprojekt1Click() {
     }
 }
 
+namespace {
+
+// The first local ".json" file among the dropped ones; empty when there is none.
+QString droppedProject(const QMimeData* data) {
+    if (data == nullptr) {
+        return {};
+    }
+    for (const QUrl& url : data->urls()) {
+        const QString path = url.toLocalFile();
+        if (!path.isEmpty() && path.endsWith(QStringLiteral(".json"), Qt::CaseInsensitive)) {
+            return path;
+        }
+    }
+    return {};
+}
+
+} // namespace
+
+void TW_Main::dragEnterEvent(QDragEnterEvent* event) {
+    if (!droppedProject(event->mimeData()).isEmpty()) {
+        event->acceptProposedAction();
+    }
+}
+
+void TW_Main::dropEvent(QDropEvent* event) {
+    const QString path = droppedProject(event->mimeData());
+    if (!path.isEmpty()) {
+        event->acceptProposedAction();
+        openProject(path);
+    }
+}
+
 bool TW_Main::openProject(const QString& path) {
     const bool opened = app_.document().open(path);
     showProjectTitle();
@@ -458,7 +495,29 @@ void TW_Main::Informacjeoprogramie1Click() {
     app_.about().raise();
 }
 
+bool TW_Main::projectMayClose() {
+    ProjectDocument& document = app_.document();
+    if (document.path().isEmpty() || !document.modified()) {
+        return true;
+    }
+    const int answer = app_.prompter().ask(
+        QString(),
+        QStringLiteral("Zapisać zmiany w projekcie %1?").arg(QFileInfo(document.path()).fileName()),
+        Question::YesNoCancel);
+    if (answer == mrYes) {
+        // A project that could not be saved keeps the program open.
+        const bool saved = document.saveAs(document.path());
+        showProjectTitle();
+        return saved;
+    }
+    return answer == mrNo;
+}
+
 bool TW_Main::FormCloseQuery() {
+    // First the project, then the variants.
+    if (!projectMayClose()) {
+        return false;
+    }
     if (app_.project().calculationDone == 0 || ui->MdiArea1->subWindowList().isEmpty()) {
         return true;
     }

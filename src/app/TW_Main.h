@@ -76,10 +76,15 @@ class TW_Main : public QMainWindow {
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    /// A project file (".json") dropped on the window is opened.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
   private:
     /// Whether the program may end now; asks about saving when there are results.
     bool FormCloseQuery();
+    /// A project file opened or saved in this run and changed since is offered for saving.
+    bool projectMayClose();
     void FormClose();
     enum class SaveOutcome { Refused, Cancelled, Saved, Failed };
     /// `Drukuj1Click` with a sender: the given variant window, or the active one.

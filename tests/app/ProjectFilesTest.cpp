@@ -10,11 +10,15 @@
 #include "widgets/ModalDialog.h"
 
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QMdiArea>
+#include <QMimeData>
 #include <QTemporaryDir>
+#include <QUrl>
 #include <QXmlStreamReader>
 
 #include <nlohmann/json.hpp>
@@ -236,6 +240,51 @@ TEST_F(ProjectFilesTest, TheCaptionMarksAChangedSetUpUntilItIsSaved) {
     openProject(folder.filePath("kopia.json"));
     EXPECT_TRUE(changed == projectBytes());
     EXPECT_TRUE(prompter->messages.isEmpty()) << prompter->messages.join("; ").toStdString();
+}
+
+// Closing with a changed project asks first: "Anuluj" keeps the program, "Tak" saves.
+TEST_F(ProjectFilesTest, ClosingAsksAboutAChangedProject) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString path = folder.filePath("linia.json");
+    QFile::copy(exampleFiles().filter("z52").value(0), path);
+    openProject(path);
+    EXPECT_TRUE(app->mainWindow().close()); // unchanged: nothing asked
+    EXPECT_TRUE(prompter->questions.isEmpty());
+
+    openLineData([](QDialog& d) {
+        type(d, "Edit1", "13.5");
+        return clickIn(d, "BitBtn1");
+    });
+    prompter->expectQuestion(mrCancel);
+    EXPECT_FALSE(app->mainWindow().close());
+    ASSERT_EQ(prompter->questions.size(), 1);
+    EXPECT_TRUE(prompter->questions[0].endsWith("Zapisać zmiany w projekcie linia.json?"));
+    prompter->expectQuestion(mrYes);
+    EXPECT_TRUE(app->mainWindow().close());
+    EXPECT_EQ(json::parse(readText(path)).at("workingHeight"), 13.5);
+}
+
+// A project file dropped on the main window opens; other files are not taken.
+TEST_F(ProjectFilesTest, ADroppedProjectOpens) {
+    const QString path = exampleFiles().filter("h52").value(0);
+    QMimeData other;
+    other.setUrls({QUrl::fromLocalFile(QStringLiteral("/tmp/rysunek.png"))});
+    QDragEnterEvent refused(QPoint(5, 5), Qt::CopyAction, &other, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&app->mainWindow(), &refused);
+    EXPECT_FALSE(refused.isAccepted());
+
+    QMimeData project;
+    project.setUrls({QUrl::fromLocalFile(path)});
+    // The drop goes to the window that took the drag.
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &project, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&app->mainWindow(), &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &project, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&app->mainWindow(), &drop);
+    EXPECT_EQ(app->document().path(), path);
+    EXPECT_TRUE(app->project().lineDataAccepted);
+    EXPECT_TRUE(prompter->messages.isEmpty());
 }
 
 // `velt PROJECT.json`: the project is open once the splash is closed.
