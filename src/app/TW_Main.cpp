@@ -7,6 +7,7 @@
 #include "app/HelpViewer.h"
 #include "app/LayoutTable.h"
 #include "app/ProjectDocument.h"
+#include "app/RecentProjects.h"
 #include "app/TW_About.h"
 #include "app/TW_EndAsk.h"
 #include "app/TW_Splash.h"
@@ -116,6 +117,8 @@ TW_Main::TW_Main(VeltApplication& app) : app_(app), ui(std::make_unique<Ui::TW_M
     connect(ui->Eksportujwariant1, &QAction::triggered, this, &TW_Main::Eksportujwariant1Click);
     baseTitle_ = windowTitle();
     setAcceptDrops(true);
+    recent_ = std::make_unique<RecentProjects>(*ui->Plik1,
+                                               [this](const QString& path) { openProject(path); });
 }
 
 TW_Main::~TW_Main() = default;
@@ -394,6 +397,9 @@ void TW_Main::dropEvent(QDropEvent* event) {
 
 bool TW_Main::openProject(const QString& path) {
     const bool opened = app_.document().open(path);
+    if (opened) {
+        recent_->add(path);
+    }
     showProjectTitle();
     return opened;
 }
@@ -403,7 +409,9 @@ void TW_Main::Zapiszprojekt1Click() {
         Zapiszprojektjako1Click();
         return;
     }
-    app_.document().saveAs(app_.document().path());
+    if (app_.document().saveAs(app_.document().path())) {
+        recent_->add(app_.document().path());
+    }
     showProjectTitle();
 }
 
@@ -416,7 +424,9 @@ void TW_Main::Zapiszprojektjako1Click() {
     if (QFileInfo(path).suffix().isEmpty()) {
         path += QStringLiteral(".json");
     }
-    app_.document().saveAs(path);
+    if (app_.document().saveAs(path)) {
+        recent_->add(path);
+    }
     showProjectTitle();
 }
 

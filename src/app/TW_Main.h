@@ -19,6 +19,7 @@ class TW_Main;
 
 namespace velt {
 
+class RecentProjects;
 class Variants;
 class VariantView;
 class VeltApplication;
@@ -35,6 +36,8 @@ class TW_Main : public QMainWindow {
     QMenu& chartMenu();
     /// The result variants of this run.
     Variants& variants();
+    /// The last project files opened or saved.
+    RecentProjects& recentProjects() { return *recent_; }
 
     /// Panel 0 shows the progress of a calculation, panel 1 the messages.
     void setStatusText(int panel, const QString& text);
@@ -102,6 +105,7 @@ class TW_Main : public QMainWindow {
     QString baseTitle_;
     QString startProject_;
     std::unique_ptr<Variants> variants_;
+    std::unique_ptr<RecentProjects> recent_;
 };
 
 } // namespace velt

@@ -5,6 +5,8 @@
 #include "ScriptedPrompter.h"
 #include "app/VeltApplication.h"
 
+#include <QSettings>
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -14,6 +16,8 @@ namespace velt::test {
 class AppFixture : public ::testing::Test {
   protected:
     AppFixture() {
+        // Every test starts without the settings an earlier one left (the recent projects).
+        QSettings(QStringLiteral("VELT"), QStringLiteral("VELT")).clear();
         auto scripted = std::make_unique<ScriptedPrompter>();
         prompter = scripted.get();
         app = std::make_unique<VeltApplication>(std::move(scripted));

@@ -3,6 +3,8 @@
 
 #include "app/GuardedApplication.h"
 
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
 #include <clocale>
@@ -32,6 +34,9 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
+    // The recent-projects list lives in the user's settings: each test process gets its own.
+    QTemporaryDir settings;
+    qputenv("XDG_CONFIG_HOME", settings.path().toUtf8());
     velt::GuardedApplication application(argc, argv);
     // An error box would wait for a click that never comes.
     application.setErrorBox(

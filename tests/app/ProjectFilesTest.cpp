@@ -3,12 +3,14 @@
 
 #include "LineDataTyping.h"
 #include "app/ProjectDocument.h"
+#include "app/RecentProjects.h"
 #include "app/VariantWindow.h"
 #include "app/Variants.h"
 #include "cli/BatchRun.h"
 #include "model/BuiltInTowers.h"
 #include "widgets/ModalDialog.h"
 
+#include <QAction>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -284,6 +286,32 @@ TEST_F(ProjectFilesTest, ADroppedProjectOpens) {
     QCoreApplication::sendEvent(&app->mainWindow(), &drop);
     EXPECT_EQ(app->document().path(), path);
     EXPECT_TRUE(app->project().lineDataAccepted);
+    EXPECT_TRUE(prompter->messages.isEmpty());
+}
+
+// The last five projects opened or saved stand at the end of "Plik", the newest first.
+TEST_F(ProjectFilesTest, TheLastProjectsAreListedInThePlikMenu) {
+    const QStringList files = exampleFiles();
+    ASSERT_EQ(files.size(), 3);
+    for (const QString& path : files) {
+        openProject(path);
+    }
+    RecentProjects& recent = app->mainWindow().recentProjects();
+    EXPECT_EQ(recent.paths(), QStringList({files[2], files[1], files[0]}));
+    EXPECT_EQ(child<QAction>(app->mainWindow(), "Ostatniprojekt1").text(),
+              "&1 " + QFileInfo(files[2]).fileName());
+
+    child<QAction>(app->mainWindow(), "Ostatniprojekt3").trigger();
+    EXPECT_EQ(app->document().path(), files[0]);
+    EXPECT_EQ(recent.paths().first(), files[0]);
+    EXPECT_EQ(recent.paths().size(), 3);
+
+    for (int i = 0; i < 7; ++i) {
+        recent.add(QStringLiteral("/tmp/projekt%1.json").arg(i));
+    }
+    EXPECT_EQ(recent.paths().size(), RecentProjects::kCount);
+    EXPECT_EQ(recent.paths().first(), "/tmp/projekt6.json");
+    EXPECT_EQ(app->mainWindow().findChild<QAction*>("Ostatniprojekt6"), nullptr);
     EXPECT_TRUE(prompter->messages.isEmpty());
 }
 
