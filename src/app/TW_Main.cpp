@@ -278,14 +278,21 @@ bool TW_Main::writeVariantFiles(const VariantView& view, const std::string& chos
     });
 }
 
-void TW_Main::Drukujwyniki1Click() {
+const VariantView* TW_Main::activeVariant(const QString& refusal) {
     if (app_.project().calculationDone < 1) {
         app_.prompter().showMessage(QStringLiteral("Nie wykonano obliczeń!"));
-        return;
+        return nullptr;
     }
     const VariantView* view = Variants::viewOf(ui->MdiArea1->activeSubWindow());
     if (view == nullptr) {
-        app_.prompter().showMessage(QStringLiteral("Nie wybrano wariantu do druku!"));
+        app_.prompter().showMessage(refusal);
+    }
+    return view;
+}
+
+void TW_Main::Drukujwyniki1Click() {
+    const VariantView* view = activeVariant(QStringLiteral("Nie wybrano wariantu do druku!"));
+    if (view == nullptr) {
         return;
     }
     const bool shifted = app_.project().towerShifted;
@@ -431,13 +438,8 @@ void TW_Main::Zapiszprojektjako1Click() {
 }
 
 void TW_Main::Eksportujwariant1Click() {
-    if (app_.project().calculationDone < 1) {
-        app_.prompter().showMessage(QStringLiteral("Nie wykonano obliczeń!"));
-        return;
-    }
-    const VariantView* view = Variants::viewOf(ui->MdiArea1->activeSubWindow());
+    const VariantView* view = activeVariant(QStringLiteral("Nie wybrano wariantu!"));
     if (view == nullptr) {
-        app_.prompter().showMessage(QStringLiteral("Nie wybrano wariantu!"));
         return;
     }
     QString path =

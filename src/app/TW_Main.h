@@ -89,6 +89,9 @@ class TW_Main : public QMainWindow {
     /// A project file opened or saved in this run and changed since is offered for saving.
     bool projectMayClose();
     void FormClose();
+    /// The active variant for a command on it: "Nie wykonano obliczeń!" before any
+    /// calculation, `refusal` without an active variant window.
+    const VariantView* activeVariant(const QString& refusal);
     enum class SaveOutcome { Refused, Cancelled, Saved, Failed };
     /// `Drukuj1Click` with a sender: the given variant window, or the active one.
     SaveOutcome saveVariant(QMdiSubWindow* window);

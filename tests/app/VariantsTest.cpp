@@ -84,6 +84,14 @@ class VariantsTest : public AppFixture {
         });
     }
 
+    /// The line and answers of examples/z52-horizontal.json, as velt-calc takes them.
+    void calculateAsTheExample() {
+        acceptZ52();
+        answerCalculation(
+            "50.0", "Linia dwutorowa 400 kV, natężenie pola elektrycznego 2 m nad ziemią", "40.0");
+        main().Oblicz();
+    }
+
     void calculate(const QString& comment = "Wariant testowy") {
         answerCalculation("50", comment, "40");
         main().Oblicz();
@@ -218,12 +226,7 @@ TEST_F(VariantsTest, SavedPictureAndReportAreWhatTheWindowAndVeltCalcShow) {
     const std::string example = (fs::path(VELT_EXAMPLES_DIR) / "z52-horizontal.json").string();
     ASSERT_EQ(runVeltCalc({example, "-o", (folder / "calc").string()}, out, err), 0) << err.str();
 
-    acceptZ52();
-    answerCalculation("50.0",
-                      "Linia dwutorowa 400 kV, natężenie pola elektrycznego 2 m nad "
-                      "ziemią",
-                      "40.0");
-    main().Oblicz();
+    calculateAsTheExample();
     main().resize(900, 700);
     QCoreApplication::processEvents();
     prompter->expectFileName(QString::fromStdString((folder / "wyniki.dat").string()));
@@ -346,12 +349,7 @@ TEST_F(VariantsTest, ClosingStopsAtCancelAndAtAFailedSave) {
 
 // velt-calc --png draws what the variant window shows, pixel for pixel.
 TEST_F(VariantsTest, VeltCalcPictureIsTheWindow) {
-    acceptZ52();
-    answerCalculation("50.0",
-                      "Linia dwutorowa 400 kV, natężenie pola elektrycznego 2 m nad "
-                      "ziemią",
-                      "40.0");
-    main().Oblicz();
+    calculateAsTheExample();
     QCoreApplication::processEvents();
     const VariantView* view = Variants::viewOf(main().mdiArea().activeSubWindow());
     ASSERT_NE(view, nullptr);
