@@ -6,12 +6,14 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <unistd.h>
+
 namespace velt::test {
 
 TowerEditorFixture::TowerEditorFixture()
     : dir(std::filesystem::temp_directory_path() /
-          ("velt-tower-editor-" +
-           std::to_string(::testing::UnitTest::GetInstance()->random_seed()))) {
+          // One folder per process: ctest runs the tests side by side.
+          ("velt-tower-editor-" + std::to_string(::getpid()))) {
     std::filesystem::remove_all(dir);
     std::filesystem::create_directories(dir);
 }

@@ -12,6 +12,8 @@
 #include <iterator>
 #include <memory>
 
+#include <unistd.h>
+
 namespace velt {
 namespace {
 namespace fs = std::filesystem;
@@ -38,9 +40,9 @@ std::string bytes(const fs::path& name) {
 }
 
 struct EditorCatalogue : ::testing::Test {
-    fs::path dir =
-        fs::temp_directory_path() /
-        ("velt-editor-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+    fs::path dir = fs::temp_directory_path() /
+                   ("velt-editor-" +
+                    std::to_string(::getpid())); // one per process: ctest runs them side by side
     AnsweringUi ui;
     TowerEditorState state;
     TowerDefinition s12 = builtInTowers()[0];
