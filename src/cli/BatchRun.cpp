@@ -7,6 +7,7 @@
 #include "cli/TowerCommands.h"
 #include "model/FileNames.h"
 #include "project/ProjectFiles.h"
+#include "project/ProjectSchema.h"
 #include "results/ProfileCsv.h"
 #include "results/Report.h"
 
@@ -36,7 +37,8 @@ struct Options {
 std::optional<int> parseOptions(const std::vector<std::string>& args, Options& options,
                                 std::ostream& out, std::ostream& err) {
     CLI::App app{"Computes the electric or magnetic field of a line project and writes its "
-                 "report.\n  velt-calc towers ...   maintains tower catalogues",
+                 "report.\n  velt-calc towers ...   maintains tower catalogues\n"
+                 "  velt-calc --schema     prints the JSON Schema of the project file",
                  "velt-calc"};
     app.add_option("PROJECT", options.project, "line project file (JSON)")->required();
     app.add_option("-o", options.base,
@@ -152,6 +154,10 @@ int calculateProject(const Options& options, std::ostream& out, std::ostream& er
 int runVeltCalc(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (!args.empty() && args.front() == "towers") {
         return runTowerCommand(std::vector<std::string>(args.begin() + 1, args.end()), out, err);
+    }
+    if (args.size() == 1 && args.front() == "--schema") {
+        out << projectSchemaText();
+        return kExitDone;
     }
     Options options;
     if (const auto status = parseOptions(args, options, out, err)) {

@@ -4,10 +4,12 @@
 #include "model/DecimalText.h"
 #include "model/FileNames.h"
 #include "project/CatalogueTower.h"
+#include "project/ProjectSchema.h"
 #include "project/TowerJson.h"
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <initializer_list>
@@ -26,23 +28,30 @@ struct Stop {
     std::string message;
 };
 
+// The message names the key and quotes its unit and range from the schema.
 [[noreturn]] void malformed(const std::string& key, const std::string& what) {
-    throw Stop{LoadStatus::Refused, "Project key \"" + key + "\": " + what};
+    throw Stop{LoadStatus::Refused, "Project key \"" + key + "\": " + what + projectKeyNote(key)};
 }
 
 [[noreturn]] void refuse(const std::string& message) {
     throw Stop{LoadStatus::Refused, message};
 }
 
-void checkKeys(const json& object, const std::string& context,
-               std::initializer_list<const char*> known) {
+std::string keyPath(const std::string& path, const std::string& key) {
+    return path.empty() ? key : path + "." + key;
+}
+
+// The keys an object may hold are the schema's; `probe` picks the form of a choice.
+void checkKeys(const json& object, const std::string& path, const char* probe = "") {
+    const std::vector<std::string> known = projectSchemaKeys(path, probe);
     for (const auto& item : object.items()) {
-        bool found = false;
-        for (const char* key : known) {
-            found = found || item.key() == key;
-        }
-        if (!found) {
-            malformed(context + item.key(), "unknown key");
+        if (std::find(known.begin(), known.end(), item.key()) == known.end()) {
+            std::string list;
+            for (const std::string& key : known) {
+                list.append(list.empty() ? "" : ", ").append(key);
+            }
+            throw Stop{LoadStatus::Refused, "Project key \"" + keyPath(path, item.key()) +
+                                                "\": unknown key (known here: " + list + ")"};
         }
     }
 }
@@ -76,19 +85,18 @@ const json& objectOf(const json& value, const std::string& key) {
 
 // The object under `key`, holding only the `known` keys; nothing when the project leaves
 // it out.
-const json* sectionOf(const json& project, const char* key,
-                      std::initializer_list<const char*> known) {
+const json* sectionOf(const json& project, const char* key) {
     const json* section = find(project, key);
     if (section != nullptr) {
         objectOf(*section, key);
-        checkKeys(*section, std::string(key) + ".", known);
+        checkKeys(*section, key);
     }
     return section;
 }
 
 // Index of `value` among `options`; the key's default when missing.
 int choiceOf(const json& object, const char* key, std::initializer_list<const char*> options,
-             int missing) {
+             int missing, const std::string& path = "") {
     const json* value = find(object, key);
     if (value == nullptr) {
         return missing;
@@ -102,7 +110,7 @@ int choiceOf(const json& object, const char* key, std::initializer_list<const ch
         list += (index == 0 ? "\"" : " or \"") + std::string(option) + "\"";
         ++index;
     }
-    malformed(key, list + " is expected");
+    malformed(keyPath(path, key), list + " is expected");
 }
 
 std::string folderPath(const std::string& folder, const std::string& name) {
@@ -119,7 +127,7 @@ struct ChosenTower {
 };
 
 ChosenTower catalogueTower(const json& towerValue, const std::string& folder) {
-    checkKeys(towerValue, "tower.", {"catalogue", "key"});
+    checkKeys(towerValue, "tower", "catalogue");
     const json* catalogue = find(towerValue, "catalogue");
     const json* key = find(towerValue, "key");
     if (catalogue == nullptr || !catalogue->is_string()) {
@@ -169,17 +177,17 @@ ChosenTower towerOf(const json& project, const std::string& folder) {
 }
 
 void readLine(const json& project, LineDataForm& form) {
-    const json* line = sectionOf(project, "line", {"kind", "y", "x"});
+    const json* line = sectionOf(project, "line");
     if (line == nullptr) {
         return;
     }
-    form.lineChoice = choiceOf(*line, "kind", {"horizontal", "vertical"}, 0);
+    form.lineChoice = choiceOf(*line, "kind", {"horizontal", "vertical"}, 0, "line");
     numberField(*line, "y", "line.", form.lineHeight);
     numberField(*line, "x", "line.", form.lineDistance);
 }
 
 void readBuilding(const json& project, LineDataForm& form, LineSetup& input) {
-    const json* building = sectionOf(project, "building", {"frontX", "frontY", "roofX", "roofY"});
+    const json* building = sectionOf(project, "building");
     if (building == nullptr) {
         return;
     }
@@ -193,7 +201,7 @@ void readBuilding(const json& project, LineDataForm& form, LineSetup& input) {
 }
 
 void readShieldWires(const json& project, LineDataForm& form, LineSetup& input) {
-    const json* shield = sectionOf(project, "shieldWires", {"diameter", "positions"});
+    const json* shield = sectionOf(project, "shieldWires");
     if (shield == nullptr) {
         return;
     }
@@ -214,7 +222,7 @@ void readShieldWires(const json& project, LineDataForm& form, LineSetup& input) 
 }
 
 void readInterference(const json& project, LineDataForm& form, LineSetup& input) {
-    const json* interference = sectionOf(project, "interference", {"distance", "frequencyMHz"});
+    const json* interference = sectionOf(project, "interference");
     if (interference == nullptr) {
         return;
     }
@@ -259,10 +267,7 @@ void readAnswers(const json& project, CalculationAnswers& answers) {
 }
 
 LineSetup readInput(const json& project, LoadedProject& loaded) {
-    checkKeys(project, "",
-              {"tower", "workingHeight", "groundWireHeight", "field", "mode", "line", "towerShift",
-               "phaseOrder", "currents", "building", "shieldWires", "interference", "range",
-               "drawRange", "comment"});
+    checkKeys(project, "");
     LineDataForm& form = loaded.form;
     LineSetup input;
     numberField(project, "workingHeight", "", form.workingHeight);

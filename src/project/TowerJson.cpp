@@ -2,30 +2,17 @@
 
 #include "model/Cp1250.h"
 #include "model/TextSlots.h"
+#include "project/ProjectSchema.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <string_view>
+#include <vector>
 
 namespace velt {
 namespace {
 
 using nlohmann::json;
-
-constexpr std::array<std::string_view, 13> kTowerKeys = {"series",
-                                                         "type",
-                                                         "nominalVoltage",
-                                                         "phaseVoltagePeak",
-                                                         "phaseDiameter",
-                                                         "groundDiameter",
-                                                         "phaseBundleSize",
-                                                         "phaseBundleSpacing",
-                                                         "groundBundleSize",
-                                                         "groundBundleSpacing",
-                                                         "phase",
-                                                         "groundX",
-                                                         "groundWireHeight"};
 
 // Bundles beyond this many sub-conductors exist on no line; the record refuses them too.
 constexpr std::uint32_t kMaxBundleSize = 16;
@@ -34,6 +21,15 @@ std::string keyText(std::string_view key) {
     // Not "\"" + std::string(key): GCC 12 reports a false overlap (-Wrestrict) there.
     std::string text = "\"";
     text.append(key).append("\"");
+    return text;
+}
+
+// A refusal naming the key, completed with the key's unit and range from the schema.
+std::string keyMessage(std::string_view key, std::string_view what) {
+    std::string path = "tower.";
+    path.append(key);
+    std::string text = "Tower key ";
+    text.append(keyText(key)).append(": ").append(what).append(projectKeyNote(path));
     return text;
 }
 
@@ -48,18 +44,19 @@ class Reader {
             return nullptr;
         const auto it = object_.find(std::string(key));
         if (it == object_.end())
-            return fail("Missing tower key " + keyText(key));
+            return fail("Missing tower key " + keyText(key) +
+                        projectKeyNote(std::string("tower.").append(key)));
         return &*it;
     }
 
     std::optional<double> number(std::string_view key, const json& value, bool nonNegative) {
         if (!value.is_number())
-            return failOpt("Tower key " + keyText(key) + ": a number is expected");
+            return failOpt(keyMessage(key, "a number is expected"));
         const double x = value.get<double>();
         if (!std::isfinite(x))
-            return failOpt("Tower key " + keyText(key) + ": the number is out of range");
+            return failOpt(keyMessage(key, "the number is out of range"));
         if (nonNegative && x < 0.0)
-            return failOpt("Tower key " + keyText(key) + ": the number must not be negative");
+            return failOpt(keyMessage(key, "the number must not be negative"));
         return x;
     }
 
@@ -76,7 +73,7 @@ class Reader {
             return 0;
         if (!value->is_number_integer() || value->get<std::int64_t>() < 1 ||
             value->get<std::int64_t>() > kMaxBundleSize) {
-            fail("Tower key " + keyText(key) + ": a whole number from 1 to 16 is expected");
+            fail(keyMessage(key, "a whole number from 1 to 16 is expected"));
             return 0;
         }
         return static_cast<std::uint32_t>(value->get<std::int64_t>());
@@ -87,31 +84,28 @@ class Reader {
         if (value == nullptr)
             return {};
         if (!value->is_string()) {
-            fail("Tower key " + keyText(key) + ": a text is expected");
+            fail(keyMessage(key, "a text is expected"));
             return {};
         }
         const auto& s = value->get_ref<const std::string&>();
         if (s.empty() || s.front() == ' ' || s.back() == ' ') {
-            fail("Tower key " + keyText(key) +
-                 ": the text must not be empty or begin or end with a blank");
+            fail(keyMessage(key, "the text must not be empty or begin or end with a blank"));
             return {};
         }
         for (const char c : s) {
             if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f ||
                 forbidden.find(c) != std::string_view::npos) {
-                fail("Tower key " + keyText(key) +
-                     ": the text may not hold control characters or " + std::string(forbidden));
+                fail(keyMessage(key, "the text may not hold control characters or " +
+                                         std::string(forbidden)));
                 return {};
             }
         }
         if (fromCp1250(toCp1250(s)) != s) {
-            fail("Tower key " + keyText(key) +
-                 ": the text holds a character without a Windows-1250 form");
+            fail(keyMessage(key, "the text holds a character without a Windows-1250 form"));
             return {};
         }
         if (utf8Length(s) > maxChars) {
-            fail("Tower key " + keyText(key) + ": at most " + std::to_string(maxChars) +
-                 " characters");
+            fail(keyMessage(key, "at most " + std::to_string(maxChars) + " characters"));
             return {};
         }
         return s;
@@ -142,13 +136,13 @@ void readPhases(Reader& reader, TowerDefinition& tower) {
         return;
     if (!phases->is_array() || phases->empty() ||
         phases->size() > static_cast<std::size_t>(kTowerPositions)) {
-        reader.fail("Tower key \"phase\": a list of 1 to 64 [x, height] pairs is expected");
+        reader.fail(keyMessage("phase", "a list of 1 to 64 [x, height] pairs is expected"));
         return;
     }
     std::size_t slot = 0;
     for (const json& pair : *phases) {
         if (!pair.is_array() || pair.size() != 2) {
-            reader.fail("Tower key \"phase\": a list of 1 to 64 [x, height] pairs is expected");
+            reader.fail(keyMessage("phase", "a list of 1 to 64 [x, height] pairs is expected"));
             return;
         }
         const auto x = reader.number("phase", pair[0], false);
@@ -168,8 +162,8 @@ void readGroundWires(Reader& reader, TowerDefinition& tower) {
         return;
     const std::size_t free = kTowerPositions - tower.phaseConductorCount;
     if (!grounds->is_array() || grounds->size() > free) {
-        reader.fail("Tower key \"groundX\": a list of at most " + std::to_string(free) +
-                    " distances is expected (64 conductors in all)");
+        reader.fail(keyMessage("groundX", "a list of at most " + std::to_string(free) +
+                                              " distances is expected"));
         return;
     }
     std::size_t slot = tower.phaseConductorCount;
@@ -189,11 +183,9 @@ std::optional<TowerDefinition> towerFromJson(const json& object, std::string& me
         message = "The tower must be a JSON object";
         return std::nullopt;
     }
+    const std::vector<std::string> keys = projectSchemaKeys("tower", "series");
     for (const auto& item : object.items()) {
-        bool known = false;
-        for (const auto key : kTowerKeys)
-            known = known || item.key() == key;
-        if (!known) {
+        if (std::find(keys.begin(), keys.end(), item.key()) == keys.end()) {
             message = "Unknown tower key " + keyText(item.key());
             return std::nullopt;
         }

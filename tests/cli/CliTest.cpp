@@ -4,6 +4,7 @@
 #include "cli/BatchRun.h"
 #include "model/Cp1250.h"
 #include "model/DecimalText.h"
+#include "project/ProjectSchema.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -291,18 +292,23 @@ TEST_F(Cli, JsonHoldsTheWholeProfileAtFullPrecision) {
     EXPECT_EQ(p["interferenceLevel"].size(), 5u);
     EXPECT_EQ(p["resultMaxCurrent2"], 400.0);
     EXPECT_EQ(p["variantNumber"], 1);
-    // The CSV carries the same numbers in full.
+    // The CSV carries the same numbers in full: 201 rows, position from the tower axis.
     ASSERT_EQ(o.csv.size(), 202u);
     EXPECT_EQ(o.csv[0], "x(m),kx(A/m),ky(A/m),kw(A/m)");
-    std::istringstream row(o.csv[1]);
-    std::string cell;
-    std::vector<double> cells;
-    while (std::getline(row, cell, ',')) {
-        cells.push_back(std::stod(cell));
+    const double axis = p["resultAxisX"].get<double>();
+    for (std::size_t i = 0; i < 201; ++i) {
+        std::istringstream row(o.csv[i + 1]);
+        std::string cell;
+        std::vector<double> cells;
+        while (std::getline(row, cell, ',')) {
+            cells.push_back(std::stod(cell));
+        }
+        ASSERT_EQ(cells.size(), 4u) << o.csv[i + 1];
+        EXPECT_EQ(cells[0], p["resultPositionH"][i].get<double>() - axis) << i;
+        EXPECT_EQ(cells[1], p["resultValueX"][i].get<double>()) << i;
+        EXPECT_EQ(cells[2], p["resultValueY"][i].get<double>()) << i;
+        EXPECT_EQ(cells[3], p["resultValue"][i].get<double>()) << i;
     }
-    ASSERT_EQ(cells.size(), 4u);
-    EXPECT_EQ(cells[0], p["resultPositionH"][0].get<double>() - p["resultAxisX"].get<double>());
-    EXPECT_EQ(cells[3], p["resultValue"][0].get<double>());
     // The comment reaches the report in Windows-1250.
     EXPECT_NE(o.report.find(toCp1250("Komentarz: Zażółć gęślą jaźń\r\n")), std::string::npos);
 }
@@ -495,6 +501,11 @@ TEST_F(Cli, Usage) {
     EXPECT_NE(r.out.find("--json"), std::string::npos);
     r = run({"a.json", "--bogus"});
     EXPECT_EQ(r.status, 2);
+    // The schema as shipped, whole.
+    r = run({"--schema"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, projectSchemaText());
+    EXPECT_EQ(json::parse(r.out)["title"], "VELT line project");
 }
 
 // The program itself: exit status and the exact error stream.

@@ -211,7 +211,8 @@ TEST_F(Towers, TowerFilesAreCheckedKeyByKey) {
     EXPECT_EQ(refusal("{\"series\": "), "Not a JSON tower: " + (dir / "t.json").string() + "\n");
     EXPECT_EQ(changed("colour", "red"), "Unknown tower key \"colour\"\n");
     EXPECT_EQ(changed("phaseDiameter", "0.032"),
-              "Tower key \"phaseDiameter\": a number is expected\n");
+              "Tower key \"phaseDiameter\": a number is expected (diameter of one working "
+              "sub-conductor [m], 0 or more)\n");
     EXPECT_NE(changed("phaseBundleSize", 0).find("\"phaseBundleSize\""), std::string::npos);
     EXPECT_NE(changed("groundBundleSize", 1.5).find("\"groundBundleSize\""), std::string::npos);
     EXPECT_NE(changed("groundDiameter", -1).find("\"groundDiameter\""), std::string::npos);
@@ -228,7 +229,8 @@ TEST_F(Towers, TowerFilesAreCheckedKeyByKey) {
               std::string::npos); // 6 + 59 > 64
     json t = json::parse(kZ52);
     t.erase("groundX");
-    EXPECT_EQ(refusal(t.dump()), "Missing tower key \"groundX\"\n");
+    EXPECT_EQ(refusal(t.dump()).rfind("Missing tower key \"groundX\" (distances of the ground", 0),
+              0u);
     EXPECT_EQ(refusal("[1, 2]"), "The tower must be a JSON object\n");
 
     const Outcome missing = run({"add", catalogue, (dir / "brak.json").string()});
