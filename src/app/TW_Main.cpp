@@ -10,6 +10,7 @@
 #include "app/RecentProjects.h"
 #include "app/TW_About.h"
 #include "app/TW_EndAsk.h"
+#include "app/TW_RozObr.h"
 #include "app/TW_Splash.h"
 #include "app/ToolbarGlyphs.h"
 #include "app/VariantExport.h"
@@ -453,7 +454,15 @@ void TW_Main::Eksportujwariant1Click() {
         path += QStringLiteral(".png");
         format = ExportFormat::Png;
     }
-    if (!exportVariant(*view, app_.project().towerShifted, path, *format)) {
+    QSize pngSize = view->size();
+    if (*format == ExportFormat::Png) {
+        TW_RozObr sizeDialog(pngSize, this);
+        if (app_.prompter().exec(sizeDialog) != mrYes) {
+            return;
+        }
+        pngSize = sizeDialog.imageSize();
+    }
+    if (!exportVariant(*view, app_.project().towerShifted, path, *format, pngSize)) {
         app_.prompter().showMessage(QStringLiteral("Nie mogę zapisać pliku!\n") + path);
     }
 }

@@ -21,6 +21,13 @@ bool writeSvg(QSaveFile& file, const VariantView& view, bool towerShifted) {
                          variantCaption(view.number()));
 }
 
+bool writePng(QSaveFile& file, const VariantView& view, bool towerShifted, QSize size) {
+    if (!size.isValid() || size == view.size()) {
+        return view.picture().save(&file, "PNG");
+    }
+    return graphImage(size, view.record(), towerShifted).save(&file, "PNG");
+}
+
 bool writeCsv(QSaveFile& file, const VariantView& view) {
     std::ostringstream table;
     writeProfileCsv(table, view.record());
@@ -54,7 +61,7 @@ std::optional<ExportFormat> exportFormatOf(const QString& path) {
 }
 
 bool exportVariant(const VariantView& view, bool towerShifted, const QString& path,
-                   ExportFormat format) {
+                   ExportFormat format, QSize pngSize) {
     if (format == ExportFormat::Pdf) {
         return printVariantToPdf(path, view.record(), towerShifted);
     }
@@ -65,7 +72,7 @@ bool exportVariant(const VariantView& view, bool towerShifted, const QString& pa
     bool written = false;
     switch (format) {
     case ExportFormat::Png:
-        written = view.picture().save(&file, "PNG");
+        written = writePng(file, view, towerShifted, pngSize);
         break;
     case ExportFormat::Svg:
         written = writeSvg(file, view, towerShifted);

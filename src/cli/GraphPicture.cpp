@@ -3,12 +3,10 @@
 #include "model/DecimalText.h"
 #include "render/GifWriter.h"
 #include "render/GraphDocuments.h"
-#include "render/GraphPainter.h"
 #include "results/Report.h"
 
 #include <QGuiApplication>
 #include <QImage>
-#include <QPainter>
 #include <QSaveFile>
 
 #include <clocale>
@@ -68,15 +66,6 @@ class PictureApplication {
     std::unique_ptr<QGuiApplication> application_;
 };
 
-QImage drawGraph(QSize size, const FieldProfile& profile, bool towerShifted) {
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    paintWindowGraph(painter, size, profile, towerShifted);
-    painter.end();
-    return image;
-}
-
 // Written beside the target and renamed over it, so that a failure leaves no part of it.
 bool writeGraphDocument(const std::string& path, PictureFormat format, QSize size,
                         const FieldProfile& profile, bool towerShifted, std::ostream& out,
@@ -124,7 +113,7 @@ bool writeGraphPicture(const std::string& path, PictureFormat format, const std:
     if (format == PictureFormat::Svg || format == PictureFormat::Pdf) {
         return writeGraphDocument(path, format, *pixels, profile, towerShifted, out, err);
     }
-    const QImage image = drawGraph(*pixels, profile, towerShifted);
+    const QImage image = graphImage(*pixels, profile, towerShifted);
     if (format == PictureFormat::Gif) {
         // The desktop program's picture writer, with its own message.
         if (const auto failure = writeGif(image, path)) {

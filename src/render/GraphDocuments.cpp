@@ -62,6 +62,15 @@ bool writeGraphPdf(const QString& fileName, const FieldProfile& profile, bool to
     return file.commit() && painted;
 }
 
+QImage graphImage(QSize size, const FieldProfile& profile, bool towerShifted) {
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    paintWindowGraph(painter, size, profile, towerShifted);
+    painter.end();
+    return image;
+}
+
 bool writeGraphSvg(QIODevice& device, QSize size, int dpi, const FieldProfile& profile,
                    bool towerShifted, const QString& title) {
     QSvgGenerator svg;

@@ -4,6 +4,7 @@
 
 #include "model/FieldProfile.h"
 
+#include <QImage>
 #include <QSize>
 #include <QString>
 
@@ -21,6 +22,9 @@ void paintPrintedPage(QPainter& painter, QPaintDevice& device, QSize page,
 /// The printed page as a PDF file of one A4 landscape page at 600 dpi, written whole or not
 /// at all (an earlier file stays as it was).
 bool writeGraphPdf(const QString& fileName, const FieldProfile& profile, bool towerShifted);
+
+/// The window version as an image of `size` pixels on white, as a window of that size shows it.
+QImage graphImage(QSize size, const FieldProfile& profile, bool towerShifted);
 
 /// The window version of `size` pixels as SVG, texts sized as on a screen of `dpi`.
 bool writeGraphSvg(QIODevice& device, QSize size, int dpi, const FieldProfile& profile,

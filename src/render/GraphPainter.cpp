@@ -4,6 +4,7 @@
 #include "render/QtTextMeasure.h"
 
 #include <QPainter>
+#include <QPainterPath>
 #include <QPolygon>
 
 namespace velt {
@@ -112,7 +113,10 @@ void paintCurves(QPainter& painter, const GraphLayout& g) {
     painter.setClipRect(areaOf(g.plotClip));
     for (const GraphCurve& curve : g.curves) {
         setInk(painter, curve.ink, curve.dash);
-        painter.drawPolyline(polylineOf(curve.points));
+        // One path per curve: a vector document (SVG, PDF) keeps it as one line to edit.
+        QPainterPath path;
+        path.addPolygon(QPolygonF(polylineOf(curve.points)));
+        painter.drawPath(path);
     }
     painter.setClipping(false);
     setInk(painter, GraphInk::Black);

@@ -8,6 +8,7 @@
 #include "app/Variants.h"
 #include "cli/BatchRun.h"
 #include "model/BuiltInTowers.h"
+#include "render/GraphDocuments.h"
 #include "widgets/ModalDialog.h"
 
 #include <QAction>
@@ -19,6 +20,7 @@
 #include <QImage>
 #include <QMdiArea>
 #include <QMimeData>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QUrl>
 #include <QXmlStreamReader>
@@ -339,24 +341,44 @@ TEST_F(ProjectFilesTest, TheActiveVariantIsExportedInEveryFormat) {
         child<QAction>(app->mainWindow(), "Eksportujwariant1").trigger();
         return folder.filePath(name);
     };
+    // A PNG image asks its size, the window's by default.
+    const auto sizeAnswer = [&](QSize size, const char* button) {
+        prompter->expect("TW_RozObr", [=](QDialog& dialog) {
+            EXPECT_EQ(child<QSpinBox>(dialog, "Edit1").value(), view->width());
+            EXPECT_EQ(child<QSpinBox>(dialog, "Edit2").value(), view->height());
+            if (size.isValid()) {
+                child<QSpinBox>(dialog, "Edit1").setValue(size.width());
+                child<QSpinBox>(dialog, "Edit2").setValue(size.height());
+            }
+            return clickIn(dialog, button);
+        });
+    };
 
+    sizeAnswer({}, "BitBtn1");
     const QImage png(exportTo("wariant.png"));
     EXPECT_EQ(png.size(), view->size());
     EXPECT_EQ(png.convertToFormat(QImage::Format_RGB32),
               view->picture().convertToFormat(QImage::Format_RGB32));
+    sizeAnswer({1600, 900}, "BitBtn1");
+    const QImage large(exportTo("duzy.png"));
+    EXPECT_EQ(large.size(), QSize(1600, 900));
+    EXPECT_EQ(large.convertToFormat(QImage::Format_RGB32),
+              graphImage({1600, 900}, view->record(), app->project().towerShifted));
+    sizeAnswer({}, "BitBtn2");
+    EXPECT_FALSE(QFileInfo::exists(exportTo("anulowany.png")));
     EXPECT_EQ(prompter->fileQuestions.last(),
               "Eksportuj wariant|Obraz PNG (*.png);;Rysunek SVG (*.svg);;Dokument PDF (*.pdf);;"
               "Tabela CSV (*.csv)");
 
     QFile svg(exportTo("wariant.svg"));
     ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
-    // The curve stays a vector line through all its points.
+    // The curve stays one vector path through all its points.
     QXmlStreamReader xml(&svg);
     qsizetype longest = 0;
     while (!xml.atEnd()) {
-        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"polyline") {
-            const QString points = xml.attributes().value("points").toString();
-            longest = std::max(longest, points.split(' ', Qt::SkipEmptyParts).size());
+        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"path") {
+            const QString points = xml.attributes().value("d").toString();
+            longest = std::max(longest, points.count('L') + 1);
         }
     }
     EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
@@ -379,6 +401,7 @@ TEST_F(ProjectFilesTest, TheActiveVariantIsExportedInEveryFormat) {
     EXPECT_EQ(rows, 201);
 
     // A name without extension is a PNG image; a folder that is not there is reported.
+    sizeAnswer({}, "BitBtn1");
     EXPECT_FALSE(QImage(exportTo("bez-rozszerzenia") + ".png").isNull());
     exportTo("brak/wariant.csv");
     EXPECT_EQ(prompter->messages,

@@ -1,0 +1,53 @@
+// The size of an exported image.
+
+#include "app/TW_RozObr.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace velt {
+namespace {
+
+QSpinBox* sideBox(const char* name, int value, int largest) {
+    auto* box = new QSpinBox;
+    box->setObjectName(QLatin1String(name));
+    box->setRange(1, largest);
+    box->setValue(value);
+    box->setSuffix(QStringLiteral(" px"));
+    return box;
+}
+
+} // namespace
+
+TW_RozObr::TW_RozObr(QSize windowSize, QWidget* parent)
+    : ModalDialog(parent), width_(sideBox("Edit1", windowSize.width(), kLargestSide)),
+      height_(sideBox("Edit2", windowSize.height(), kLargestSide)) {
+    setObjectName(QStringLiteral("TW_RozObr"));
+    setWindowTitle(QStringLiteral("Rozmiar obrazu"));
+    auto* fields = new QFormLayout;
+    fields->addRow(QStringLiteral("&Szerokość:"), width_);
+    fields->addRow(QStringLiteral("&Wysokość:"), height_);
+    auto* yes = new QPushButton(QStringLiteral("&Tak"));
+    yes->setObjectName(QStringLiteral("BitBtn1"));
+    yes->setDefault(true);
+    auto* cancel = new QPushButton(QStringLiteral("Anuluj"));
+    cancel->setObjectName(QStringLiteral("BitBtn2"));
+    closeWith(yes, mrYes);
+    closeWith(cancel, mrCancel);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(yes);
+    buttons->addWidget(cancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(fields);
+    layout->addLayout(buttons);
+}
+
+QSize TW_RozObr::imageSize() const {
+    return {width_->value(), height_->value()};
+}
+
+} // namespace velt
