@@ -101,7 +101,7 @@ std::optional<ProjectTower> chosenProjectTower(const LineProject& project,
     // The built-in entries head the tower list.
     const bool builtIn = project.chosenTowerIndex < kBuiltInTowerCount &&
                          builtInTowerBySeries(state.choice.tower.towerSeries) != nullptr;
-    return ProjectTower{state.choice.tower, builtIn};
+    return ProjectTower{state.choice.tower, builtIn, project.towerShift};
 }
 
 std::string projectText(const LineDialogState& state, const std::optional<ProjectTower>& tower,
@@ -116,8 +116,8 @@ std::string projectText(const LineDialogState& state, const std::optional<Projec
     project["field"] = form.magnetic() ? "magnetic" : "electric";
     project["mode"] = form.onConductors() ? "conductors" : "line";
     project["line"] = lineValue(form);
-    if (readDecimal(form.towerShift) != 0.0) {
-        project["towerShift"] = readDecimal(form.towerShift);
+    if (tower && tower->shift != 0.0) {
+        project["towerShift"] = tower->shift;
     }
     if (form.phaseOrderChoice == 1) {
         project["phaseOrder"] = "RST-TRS";

@@ -9,10 +9,13 @@
 
 namespace velt {
 
-/// The tower a project names.
+/// The tower a project names, and where it stands.
 struct ProjectTower {
     TowerDefinition tower;
     bool builtIn = false; ///< written by its series name; any other tower in full
+    /// The stored shift of the tower axis, which the line is computed with. The shift
+    /// dialog's text is not it: choosing the tower again in the list sets that to "0.0".
+    double shift = 0.0;
 };
 
 /// The tower chosen in the tower list, if any: a built-in entry or another tower.

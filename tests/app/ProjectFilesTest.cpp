@@ -139,6 +139,15 @@ TEST_F(ProjectFilesTest, TheLineDataDialogShowsTheOpenedLine) {
     });
     EXPECT_TRUE(prompter->messages.isEmpty()) << prompter->messages.join("; ").toStdString();
     EXPECT_TRUE(app->project().lineDataAccepted);
+    EXPECT_TRUE(opened == projectBytes());
+    // Choosing the tower again set the shift dialog's text to "0.0"; the line still stands
+    // 10 m along, and so does the project a save writes.
+    EXPECT_FALSE(app->document().modified());
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    prompter->expectFileName(folder.filePath("linia.json"));
+    child<QAction>(app->mainWindow(), "Zapiszprojektjako1").trigger();
+    EXPECT_EQ(json::parse(readText(folder.filePath("linia.json"))).at("towerShift"), 10.0);
 }
 
 // A catalogue tower is listed as the catalogue button lists it; saved in full, the project
