@@ -44,6 +44,8 @@ TW_RozObr::TW_RozObr(QSize windowSize, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);
     layout->addLayout(buttons);
+    // Wide enough for its caption.
+    setMinimumWidth(300);
 }
 
 QSize TW_RozObr::imageSize() const {
