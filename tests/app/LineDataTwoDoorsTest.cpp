@@ -227,6 +227,41 @@ class LineDataTwoDoorsTest : public LineDataFixture {
         EXPECT_EQ(std::memcmp(desktop, batch, sizeof(LineProject)), 0)
             << "first difference at byte " << offset << " of " << sizeof(LineProject);
     }
+
+    /// Scripts the calculation's questions with the answers of `project`.
+    void answerTheQuestions(const json& project) {
+        const auto number = [&](const char* key) {
+            return QString::fromStdString(project[key].dump());
+        };
+        answerWith("TW_ZObl", "Edit1", number("range"));
+        // Polish letters cannot be typed key by key in a test.
+        prompter->expect("TW_Kom", [&](QDialog& d) {
+            child<QLineEdit>(d, "Edit1").setText(QString::fromStdString(project["comment"]));
+            return clickIn(d, "BitBtn1");
+        });
+        if (project.value("mode", "") != "conductors") {
+            // The drawing range the file leaves out is the proposed one.
+            if (project.contains("drawRange")) {
+                answerWith("TW_ZRys", "Edit1", number("drawRange"));
+            } else {
+                prompter->expectClick("TW_ZRys", "BitBtn1");
+            }
+        }
+    }
+
+    void showMainWindow() {
+        prompter->expectAnswer("TW_Splash", mrOk);
+        app->mainWindow().resize(1100, 800);
+        app->mainWindow().show();
+        QCoreApplication::processEvents(); // the splash
+    }
+
+    /// "Zapisz wyniki" of the active variant to `base`.txt; the report's text.
+    std::string savedReport(const QString& base) {
+        prompter->expectFileName(base);
+        app->mainWindow().Drukuj1Click();
+        return readText(base + ".txt");
+    }
 };
 
 TEST_F(LineDataTwoDoorsTest, EveryExampleByHandIsTheLineVeltCalcLoads) {
@@ -282,10 +317,7 @@ void picture(QWidget& widget, const QString& name) {
 TEST_F(LineDataTwoDoorsTest, EveryExampleByHandGivesVeltCalcsReport) {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
-    prompter->expectAnswer("TW_Splash", mrOk);
-    app->mainWindow().resize(1100, 800);
-    app->mainWindow().show();
-    QCoreApplication::processEvents(); // the splash
+    showMainWindow();
     const QDir examples(VELT_EXAMPLES_DIR);
     const QStringList files = examples.entryList({"*.json"}, QDir::Files, QDir::Name);
     int variant = 0;
@@ -300,23 +332,7 @@ TEST_F(LineDataTwoDoorsTest, EveryExampleByHandGivesVeltCalcsReport) {
         });
         ASSERT_TRUE(app->project().lineDataAccepted);
 
-        const auto number = [&](const char* key) {
-            return QString::fromStdString(project[key].dump());
-        };
-        answerWith("TW_ZObl", "Edit1", number("range"));
-        // Polish letters cannot be typed key by key in a test.
-        prompter->expect("TW_Kom", [&](QDialog& d) {
-            child<QLineEdit>(d, "Edit1").setText(QString::fromStdString(project["comment"]));
-            return clickIn(d, "BitBtn1");
-        });
-        if (project.value("mode", "") != "conductors") {
-            // The drawing range the file leaves out is the proposed one.
-            if (project.contains("drawRange")) {
-                answerWith("TW_ZRys", "Edit1", number("drawRange"));
-            } else {
-                prompter->expectClick("TW_ZRys", "BitBtn1");
-            }
-        }
+        answerTheQuestions(project);
         app->mainWindow().Oblicz();
         ++variant;
         picture(app->mainWindow(), QStringLiteral("variant-%1").arg(variant));
@@ -338,6 +354,41 @@ TEST_F(LineDataTwoDoorsTest, EveryExampleByHandGivesVeltCalcsReport) {
     EXPECT_TRUE(prompter->messages.isEmpty()) << prompter->messages.join("; ").toStdString();
     EXPECT_EQ(app->mainWindow().mdiArea().subWindowList().size(), variant);
     EXPECT_EQ(app->mainWindow().chartMenu().actions().size(), variant);
+}
+
+// A line typed by hand and calculated, saved as a project, opened again and calculated with
+// the file's answers: the same report.
+TEST_F(LineDataTwoDoorsTest, AHandSetUpSavedAndReopenedGivesTheSameReport) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    showMainWindow();
+    for (const char* example : {"h52-magnetic-building", "s12-conductors-interference"}) {
+        SCOPED_TRACE(example);
+        const QString path = QDir(VELT_EXAMPLES_DIR).filePath(QString(example) + ".json");
+        const json project = json::parse(readText(path));
+        HandSetUp hand(*prompter, project, VELT_EXAMPLES_DIR, false, true);
+        openLineData([&](QDialog& d) { return hand.run(d); });
+        ASSERT_TRUE(app->project().lineDataAccepted);
+        answerTheQuestions(project);
+        app->mainWindow().Oblicz();
+        const std::string typed = savedReport(folder.filePath(QString(example) + "-typed"));
+
+        const QString saved = folder.filePath(QString(example) + ".json");
+        prompter->expectFileName(saved);
+        child<QAction>(app->mainWindow(), "Zapiszprojektjako1").trigger();
+        prompter->expectFileName(saved);
+        child<QAction>(app->mainWindow(), "Otworzprojekt1").trigger();
+        ASSERT_TRUE(app->project().lineDataAccepted);
+        prompter->expectClick("TW_ZObl", "BitBtn1");
+        prompter->expectClick("TW_Kom", "BitBtn1");
+        if (project.value("mode", "") != "conductors") {
+            prompter->expectClick("TW_ZRys", "BitBtn1");
+        }
+        app->mainWindow().Oblicz();
+        EXPECT_EQ(savedReport(folder.filePath(QString(example) + "-reopened")), typed);
+    }
+    EXPECT_TRUE(prompter->messages.isEmpty()) << prompter->messages.join("; ").toStdString();
+    EXPECT_TRUE(prompter->finished());
 }
 
 } // namespace

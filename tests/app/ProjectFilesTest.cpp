@@ -396,6 +396,7 @@ TEST_F(ProjectFilesTest, TheActiveVariantIsExportedInEveryFormat) {
     const std::string pdf = readText(exportTo("wariant.pdf"));
     EXPECT_EQ(pdf.rfind("%PDF", 0), 0u);
     EXPECT_NE(pdf.find("/Count 1"), std::string::npos);
+    EXPECT_NE(pdf.find("/MediaBox [0 0 842.000000 595.000000]"), std::string::npos); // A4 across
 
     const std::string csv = readText(exportTo("wariant.csv"));
     std::istringstream lines(csv);
