@@ -2,6 +2,7 @@
 
 #include "model/BuiltInTowers.h"
 #include "model/DecimalText.h"
+#include "project/ProjectSchema.h"
 #include "project/TowerJson.h"
 
 #include <nlohmann/json.hpp>
@@ -22,12 +23,65 @@ void putNumber(json& object, const char* key, const std::string& text) {
     }
 }
 
+std::string scalarText(const json& value) {
+    return value.dump(-1, ' ', false, json::error_handler_t::replace);
+}
+
+bool flat(const json& array) {
+    for (const json& item : array) {
+        if (item.is_structured()) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Two-blank indents, and a list of numbers on one line: a position reads "[-12.0, 10.0]".
+void layOut(const json& value, const std::string& indent, std::string& out) {
+    if (!value.is_structured() || value.empty()) {
+        out += value.is_structured() ? (value.is_array() ? "[]" : "{}") : scalarText(value);
+        return;
+    }
+    const bool object = value.is_object();
+    if (!object && flat(value)) {
+        out += '[';
+        for (std::size_t i = 0; i < value.size(); ++i) {
+            out.append(i == 0 ? "" : ", ").append(scalarText(value[i]));
+        }
+        out += ']';
+        return;
+    }
+    const std::string inner = indent + "  ";
+    out += object ? "{\n" : "[\n";
+    bool first = true;
+    for (const auto& item : value.items()) {
+        out.append(first ? "" : ",\n").append(inner);
+        if (object) {
+            out.append(scalarText(json(item.key()))).append(": ");
+        }
+        layOut(item.value(), inner, out);
+        first = false;
+    }
+    out.append("\n").append(indent).append(object ? "}" : "]");
+}
+
 json towerValue(const ProjectTower& chosen) {
     if (chosen.builtIn) {
         return chosen.tower.towerSeries;
     }
-    // In full, so that the project does not need the catalogue it came from.
-    return json::parse(towerToJson(chosen.tower).dump());
+    // In full, so that the project does not need the catalogue it came from; the keys in
+    // the schema's order (names first, then voltages, conductors and positions).
+    const nlohmann::json whole = towerToJson(chosen.tower);
+    json tower = json::object();
+    for (const auto& key : projectSchema().at("$defs").at("tower").at("required")) {
+        tower[key.get<std::string>()] = json::parse(whole.at(key.get<std::string>()).dump());
+    }
+    for (const auto& [key, value] : whole.items()) {
+        if (!tower.contains(key)) {
+            tower[key] = json::parse(value.dump());
+        }
+    }
+    return tower;
 }
 
 json lineValue(const LineDataForm& form) {
@@ -125,7 +179,9 @@ std::string projectText(const LineDialogState& state, const std::optional<Projec
     putCurrents(project, form.currents);
     putCompanions(project, form);
     putAnswers(project, answers);
-    return project.dump(2, ' ', false, json::error_handler_t::replace) + "\n";
+    std::string text;
+    layOut(project, "", text);
+    return text + "\n";
 }
 
 } // namespace velt

@@ -102,6 +102,8 @@ TEST(ProjectWriterTest, ACatalogueTowerIsWrittenInFullAndNeedsNoCatalogue) {
                  "comment": "Słup z katalogu"})",
                               folder.path().string());
     ASSERT_EQ(first.result.status, LoadStatus::Accepted) << first.result.message;
+    EXPECT_EQ(
+        written(first).rfind("{\n  \"tower\": {\n    \"series\": \"K52\",\n    \"type\": ", 0), 0u);
     const auto saved = folder.path() / "linia.json";
     ASSERT_FALSE(saveProjectFile(saved.string(), written(first)));
     fs::remove(catalogue + ".VELT_data");
@@ -118,6 +120,11 @@ TEST(ProjectWriterTest, ShieldWiresAndInterferenceAreWrittenAsEntered) {
         "shieldWires": {"diameter": 0.02, "positions": [[-8, 6.5], [8, 6.5], [0, 3]]}})");
     ASSERT_EQ(shield.result.status, LoadStatus::Accepted) << shield.result.message;
     expectSameLine(shield, load(written(shield)));
+    // A position on one line, as a user reads and edits it.
+    EXPECT_NE(
+        written(shield).find("\n    \"positions\": [\n      [-8.0, 6.5],\n      [8.0, 6.5],\n"),
+        std::string::npos)
+        << written(shield);
 
     const Loaded interference = load(R"({"tower": "Z52", "workingHeight": 12,
         "groundWireHeight": 30, "mode": "conductors", "currents": [400, 300],
