@@ -36,7 +36,24 @@ bool ProjectDocument::open(const QString& path) {
     return true;
 }
 
+bool ProjectDocument::savable() {
+    // A file that opening would refuse (no tower yet, heights the checks refuse) is not
+    // written: the user would lose the set-up at the next opening.
+    auto check = std::make_unique<LineProject>();
+    auto scratch = std::make_unique<LoadedProject>();
+    const LoadResult reopened = loadProject(currentText(), {}, *check, *scratch);
+    if (reopened.status != LoadStatus::Accepted) {
+        app_.prompter().showMessage(QStringLiteral("Projektu nie zapisano:\n") +
+                                    QString::fromStdString(reopened.message));
+        return false;
+    }
+    return true;
+}
+
 bool ProjectDocument::saveAs(const QString& path) {
+    if (!savable()) {
+        return false;
+    }
     const std::string text = currentText();
     if (const auto failure = saveProjectFile(path.toStdString(), text)) {
         app_.prompter().showMessage(QString::fromStdString(*failure));

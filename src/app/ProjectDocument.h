@@ -20,7 +20,10 @@ class ProjectDocument {
     /// its companions, accepted. A file that cannot be read or is refused shows its
     /// message and leaves the set-up as it was.
     bool open(const QString& path);
-    /// Writes the set-up to `path`; a failure is shown and leaves an earlier file whole.
+    /// Whether the set-up makes a project that opens again; if not, says why.
+    bool savable();
+    /// Writes the set-up to `path` when it is savable; a failure is shown and leaves an
+    /// earlier file whole.
     bool saveAs(const QString& path);
 
     /// The file last opened or saved; empty before.

@@ -424,6 +424,9 @@ void TW_Main::Zapiszprojekt1Click() {
 }
 
 void TW_Main::Zapiszprojektjako1Click() {
+    if (!app_.document().savable()) {
+        return;
+    }
     QString path =
         app_.prompter().askSaveFileName(this, QStringLiteral("Zapisz projekt"), kProjectFilter);
     if (path.isEmpty()) {

@@ -182,6 +182,33 @@ TEST_F(ProjectFilesTest, ACatalogueTowerIsListedAndSavedInFull) {
     EXPECT_TRUE(prompter->messages.isEmpty()) << prompter->messages.join("; ").toStdString();
 }
 
+// A set-up that opening would refuse is not saved, so no saved project fails to open.
+TEST_F(ProjectFilesTest, ASetUpThatWouldNotOpenAgainIsNotSaved) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    child<QAction>(app->mainWindow(), "Zapiszprojektjako1").trigger();
+    EXPECT_EQ(prompter->messages,
+              QStringList{"Projektu nie zapisano:\nNie wybrano serii i typu słupa!"});
+    EXPECT_TRUE(prompter->fileQuestions.isEmpty());
+
+    const QString path = folder.filePath("linia.json");
+    QFile::copy(exampleFiles().filter("z52").value(0), path);
+    openProject(path);
+    const std::string before = readText(path);
+    // Working conductors above the ground wires: the dialog refuses and is left by "Anuluj".
+    openLineData([](QDialog& d) {
+        type(d, "Edit1", "35");
+        clickIn(d, "BitBtn1");
+        return clickIn(d, "BitBtn3");
+    });
+    prompter->messages.clear();
+    child<QAction>(app->mainWindow(), "Zapiszprojekt1").trigger();
+    EXPECT_EQ(prompter->messages,
+              QStringList{"Projektu nie zapisano:\nPrzewody odgromowe są umieszczone zbyt nisko!"});
+    EXPECT_EQ(readText(path), before);
+    EXPECT_TRUE(app->document().modified());
+}
+
 // A file that is no project leaves the set-up, the dialogs and the caption as they were.
 TEST_F(ProjectFilesTest, ABadProjectFileShowsItsMessageAndChangesNothing) {
     QTemporaryDir folder;
