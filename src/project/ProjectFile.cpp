@@ -1,5 +1,6 @@
 #include "project/ProjectFile.h"
 
+#include "calc/Computability.h"
 #include "model/BuiltInTowers.h"
 #include "model/DecimalText.h"
 #include "model/FileNames.h"
@@ -13,6 +14,7 @@
 #include <filesystem>
 #include <fstream>
 #include <initializer_list>
+#include <utility>
 #include <vector>
 
 namespace velt {
@@ -285,6 +287,28 @@ LineSetup readInput(const json& project, LoadedProject& loaded) {
     return input;
 }
 
+// The key of the file behind a refusal of the calculation's own checks, where one key is
+// to blame; empty otherwise.
+std::string blamedKey(const LineProject& p, bool onConductors) {
+    const std::uint32_t lpr = p.phaseConductorCount;
+    const std::pair<bool, const char*> suspects[] = {
+        {lpr == 0 || lpr == 4 || lpr == 5 || lpr > 6, "tower.phase"},
+        {onConductors && p.phaseBundleSize > 4, "tower.phaseBundleSize"},
+        {!(p.phaseRadius > 0.0), "tower.phaseDiameter"},
+        {p.phaseBundleSize > 1 && !(p.phaseBundleSpacing > 0.0), "tower.phaseBundleSpacing"},
+        {p.groundWireCount > 0 && !(p.groundWireRadius > 0.0), "tower.groundDiameter"},
+        {p.groundWireCount > 0 && p.groundBundleSize > 1 && !(p.groundBundleSpacing > 0.0),
+         "tower.groundBundleSpacing"},
+        {p.shieldWireCount > 0 && !(p.shieldWireRadius > 0.0), "shieldWires.diameter"},
+    };
+    for (const auto& [guilty, key] : suspects) {
+        if (guilty) {
+            return key;
+        }
+    }
+    return {};
+}
+
 } // namespace
 
 std::string numberText(double value) {
@@ -311,6 +335,13 @@ LoadResult loadProject(const std::string& jsonText, const std::string& folder, L
         }
         if (auto refusal = setUpLine(project, loaded, setup)) {
             return {LoadStatus::Refused, std::move(*refusal)};
+        }
+        // A line the calculation would refuse is refused now, before it replaces another.
+        const bool onConductors = loaded.form.onConductors();
+        if (auto refusal = checkComputable(project, onConductors)) {
+            const std::string key = blamedKey(project, onConductors);
+            return {LoadStatus::Refused,
+                    key.empty() ? *refusal : "Project key \"" + key + "\": " + *refusal};
         }
         return {LoadStatus::Accepted, {}};
     } catch (const Stop& stop) {

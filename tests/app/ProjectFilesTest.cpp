@@ -8,6 +8,7 @@
 #include "app/Variants.h"
 #include "cli/BatchRun.h"
 #include "model/BuiltInTowers.h"
+#include "project/TowerJson.h"
 #include "render/GraphDocuments.h"
 #include "widgets/ModalDialog.h"
 
@@ -225,14 +226,21 @@ TEST_F(ProjectFilesTest, ABadProjectFileShowsItsMessageAndChangesNothing) {
         {"empty.json", ""},
         {"no-catalogue.json", R"({"tower": {"catalogue": "brak.VELT_data", "key": "A <-> B"}})"},
         {"refused.json", R"({"tower": "S12", "workingHeight": 10, "groundWireHeight": 5})"},
+        {"wrong-type.json", R"({"tower": "S12", "workingHeight": "10"})"},
     };
     for (const auto& [name, text] : files) {
         writeText(folder.filePath(name), text);
     }
+    // A tower the calculation cannot compute.
+    json tower = towerToJson(builtInTowers()[1]);
+    tower["groundDiameter"] = 0.0;
+    writeText(folder.filePath("uncomputable.json"),
+              json{{"tower", tower}, {"workingHeight", 14}, {"groundWireHeight", 24}}.dump());
     QStringList paths;
     for (const auto& [name, text] : files) {
         paths.append(folder.filePath(name));
     }
+    paths.append(folder.filePath("uncomputable.json"));
     paths.append(folder.path()); // a folder
     for (const QString& path : paths) {
         SCOPED_TRACE(path.toStdString());
@@ -246,6 +254,9 @@ TEST_F(ProjectFilesTest, ABadProjectFileShowsItsMessageAndChangesNothing) {
     EXPECT_TRUE(prompter->messages.last().startsWith("Nie mogę otworzyć pliku!\n"));
     openProject(paths[1]);
     EXPECT_TRUE(prompter->messages.last().contains("workingHeigth"));
+    openProject(folder.filePath("uncomputable.json"));
+    EXPECT_EQ(prompter->messages.last(),
+              "Project key \"tower.groundDiameter\": Promień przewodów musi być większy od 0.0!");
     EXPECT_EQ(formBefore, good.toStdString());
 }
 

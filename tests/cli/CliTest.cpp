@@ -2,9 +2,11 @@
 #include "ReportFormat.h"
 
 #include "cli/BatchRun.h"
+#include "model/BuiltInTowers.h"
 #include "model/Cp1250.h"
 #include "model/DecimalText.h"
 #include "project/ProjectSchema.h"
+#include "project/TowerJson.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -440,7 +442,7 @@ TEST_F(Cli, RefusalsWriteNothing) {
 }
 
 TEST_F(Cli, MalformedProjectsNameTheKey) {
-    const std::vector<std::pair<std::string, std::string>> cases = {
+    std::vector<std::pair<std::string, std::string>> cases = {
         {"{\"tower\": \"S12\",", "not JSON"},
         // A number no double holds is refused like broken JSON, never a crash.
         {R"({"tower": "S12", "workingHeight": 4e4444})", "not JSON"},
@@ -457,6 +459,17 @@ TEST_F(Cli, MalformedProjectsNameTheKey) {
         {R"({"tower": "S12", "interference": {"frequencyMHz": 1}})", "\"interference\""},
         {R"({"tower": {"catalogue": "t.VELT_data"}})", "\"tower.key\""},
     };
+    // A tower the calculation cannot compute is refused on loading, by its key.
+    nlohmann::json tower = towerToJson(builtInTowers()[1]);
+    tower["phaseDiameter"] = 0.0;
+    cases.emplace_back(
+        nlohmann::json{{"tower", tower}, {"workingHeight", 14}, {"groundWireHeight", 24}}.dump(),
+        "Project key \"tower.phaseDiameter\": Promień przewodów musi być większy od 0.0!");
+    tower["phaseDiameter"] = 0.032;
+    tower["phase"] = {{-7.7, 0.0}, {0.0, 0.0}, {7.7, 0.0}, {0.0, 5.0}};
+    cases.emplace_back(
+        nlohmann::json{{"tower", tower}, {"workingHeight", 14}, {"groundWireHeight", 24}}.dump(),
+        "\"tower.phase\"");
     for (const auto& [text, key] : cases) {
         SCOPED_TRACE(text);
         const fs::path path = dir / "projekt.json";
