@@ -26,6 +26,7 @@ const Topic kTopics[] = {
     {"obliczenia.html", "Rodzaje obliczeń"},
     {"wyniki.html", "Wykres, raport, zapis i wydruk"},
     {"slupy.html", "Edytor słupów i pliki słupów"},
+    {"projekty.html", "Projekty linii i eksport wyników"},
 };
 
 QString helpRoot(const QString& helpFile) {
