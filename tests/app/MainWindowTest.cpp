@@ -415,7 +415,8 @@ TEST_F(MainWindowTest, HelpOpensOnItsContentsWithEveryPageBundled) {
     EXPECT_EQ(help.currentTab(), 0);
     EXPECT_TRUE(help.currentPage().endsWith("VELT2009/index.html"));
     EXPECT_GE(help.topicCount(), 5);
-    for (const char* page : {"index", "okno", "linia", "obliczenia", "wyniki", "slupy", "projekty"}) {
+    for (const char* page :
+         {"index", "okno", "linia", "obliczenia", "wyniki", "slupy", "projekty"}) {
         QFile file(QStringLiteral(":/help/VELT2009/%1.html").arg(page));
         ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << page;
         EXPECT_GT(file.size(), 1000) << page;
