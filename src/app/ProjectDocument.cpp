@@ -37,11 +37,15 @@ bool ProjectDocument::open(const QString& path) {
 }
 
 bool ProjectDocument::savable() {
+    return opensAgain(currentText());
+}
+
+bool ProjectDocument::opensAgain(const std::string& text) {
     // A file that opening would refuse (no tower yet, heights the checks refuse) is not
     // written: the user would lose the set-up at the next opening.
     auto check = std::make_unique<LineProject>();
     auto scratch = std::make_unique<LoadedProject>();
-    const LoadResult reopened = loadProject(currentText(), {}, *check, *scratch);
+    const LoadResult reopened = loadProject(text, {}, *check, *scratch);
     if (reopened.status != LoadStatus::Accepted) {
         app_.prompter().showMessage(QStringLiteral("Projektu nie zapisano:\n") +
                                     QString::fromStdString(reopened.message));
@@ -51,10 +55,10 @@ bool ProjectDocument::savable() {
 }
 
 bool ProjectDocument::saveAs(const QString& path) {
-    if (!savable()) {
+    const std::string text = currentText();
+    if (!opensAgain(text)) {
         return false;
     }
-    const std::string text = currentText();
     if (const auto failure = saveProjectFile(path.toStdString(), text)) {
         app_.prompter().showMessage(QString::fromStdString(*failure));
         return false;

@@ -39,6 +39,8 @@ class ProjectDocument {
   private:
     /// The project file of the set-up as it stands.
     std::string currentText();
+    /// Whether `text` loads as opening would load it; if not, says why.
+    bool opensAgain(const std::string& text);
 
     VeltApplication& app_;
     QString path_;

@@ -73,33 +73,48 @@ std::optional<std::string> checkGeometry(const LineProject& p, bool onConductors
 
 } // namespace
 
-std::optional<std::string> checkComputable(const LineProject& p, bool onConductors) {
+std::optional<ComputabilityRefusal> findComputabilityRefusal(const LineProject& p,
+                                                             bool onConductors) {
+    using Refusal = ComputabilityRefusal;
     const std::uint64_t n =
         std::uint64_t{p.phaseConductorCount} + p.groundWireCount + p.shieldWireCount;
     if (n != p.conductorCount || n > static_cast<std::uint64_t>(kMaxMatrixConductors)) {
-        return kTooManyConductorsMessage;
+        return Refusal{kTooManyConductorsMessage};
     }
     const std::uint32_t lpr = p.phaseConductorCount;
     if (lpr == 0 || lpr == 4 || lpr == 5 || lpr > 6) {
-        return kPhaseCountMessage;
+        return Refusal{kPhaseCountMessage, RefusedConductors::Working};
     }
     if (auto bad = checkNumbers(p, p.conductorCount)) {
-        return bad;
+        return Refusal{*bad};
     }
     if (onConductors && p.phaseBundleSize > 4) {
-        return kBundleOnConductorsMessage;
+        return Refusal{kBundleOnConductorsMessage, RefusedConductors::Working};
     }
-    for (const auto& problem :
-         {checkGroup(lpr, p.phaseBundleSize, p.phaseRadius, p.phaseBundleSpacing),
-          checkGroup(p.groundWireCount, p.groundBundleSize, p.groundWireRadius,
-                     p.groundBundleSpacing),
-          checkGroup(p.shieldWireCount, p.shieldBundleSize, p.shieldWireRadius,
-                     p.shieldBundleSpacing)}) {
+    const std::pair<RefusedConductors, std::optional<std::string>> groups[] = {
+        {RefusedConductors::Working,
+         checkGroup(lpr, p.phaseBundleSize, p.phaseRadius, p.phaseBundleSpacing)},
+        {RefusedConductors::Ground, checkGroup(p.groundWireCount, p.groundBundleSize,
+                                               p.groundWireRadius, p.groundBundleSpacing)},
+        {RefusedConductors::Shield, checkGroup(p.shieldWireCount, p.shieldBundleSize,
+                                               p.shieldWireRadius, p.shieldBundleSpacing)},
+    };
+    for (const auto& [conductors, problem] : groups) {
         if (problem) {
-            return problem;
+            return Refusal{*problem, conductors};
         }
     }
-    return checkGeometry(p, onConductors);
+    if (auto geometry = checkGeometry(p, onConductors)) {
+        return Refusal{*geometry};
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> checkComputable(const LineProject& p, bool onConductors) {
+    if (auto refusal = findComputabilityRefusal(p, onConductors)) {
+        return std::move(refusal->message);
+    }
+    return std::nullopt;
 }
 
 int profilePointCount(double calcRange, double calcStep) {

@@ -28,8 +28,20 @@ inline const std::string kInterferenceFrequencyMessage = "Częstotliwość musi 
 inline const std::string kInterferencePointMessage =
     "Punkt obserwacji zakłóceń nie może leżeć na przewodzie roboczym!";
 
+/// The conductors a refusal is about, where it is about one class of them.
+enum class RefusedConductors { Unnamed, Working, Ground, Shield };
+
+struct ComputabilityRefusal {
+    std::string message;
+    RefusedConductors conductors = RefusedConductors::Unnamed;
+};
+
 /// Checks that the project, with its bundles expanded when `onConductors` asks for it, can
-/// be computed; returns the refusal message otherwise. Never changes the project.
+/// be computed; returns the refusal otherwise. Never changes the project.
+std::optional<ComputabilityRefusal> findComputabilityRefusal(const LineProject& project,
+                                                             bool onConductors);
+
+/// The message of findComputabilityRefusal.
 std::optional<std::string> checkComputable(const LineProject& project, bool onConductors);
 
 /// Number of points of a pass along a line: the quotient of range and step rounded to the

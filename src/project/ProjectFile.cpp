@@ -14,7 +14,6 @@
 #include <filesystem>
 #include <fstream>
 #include <initializer_list>
-#include <utility>
 #include <vector>
 
 namespace velt {
@@ -289,21 +288,26 @@ LineSetup readInput(const json& project, LoadedProject& loaded) {
 
 // The key of the file behind a refusal of the calculation's own checks, where one key is
 // to blame; empty otherwise.
-std::string blamedKey(const LineProject& p, bool onConductors) {
-    const std::uint32_t lpr = p.phaseConductorCount;
-    const std::pair<bool, const char*> suspects[] = {
-        {lpr == 0 || lpr == 4 || lpr == 5 || lpr > 6, "tower.phase"},
-        {onConductors && p.phaseBundleSize > 4, "tower.phaseBundleSize"},
-        {!(p.phaseRadius > 0.0), "tower.phaseDiameter"},
-        {p.phaseBundleSize > 1 && !(p.phaseBundleSpacing > 0.0), "tower.phaseBundleSpacing"},
-        {p.groundWireCount > 0 && !(p.groundWireRadius > 0.0), "tower.groundDiameter"},
-        {p.groundWireCount > 0 && p.groundBundleSize > 1 && !(p.groundBundleSpacing > 0.0),
-         "tower.groundBundleSpacing"},
-        {p.shieldWireCount > 0 && !(p.shieldWireRadius > 0.0), "shieldWires.diameter"},
+std::string blamedKey(const ComputabilityRefusal& refusal) {
+    struct Blame {
+        RefusedConductors conductors;
+        const std::string& message;
+        const char* key;
     };
-    for (const auto& [guilty, key] : suspects) {
-        if (guilty) {
-            return key;
+    const Blame blames[] = {
+        {RefusedConductors::Working, kPhaseCountMessage, "tower.phase"},
+        {RefusedConductors::Working, kBundleOnConductorsMessage, "tower.phaseBundleSize"},
+        {RefusedConductors::Working, kBundleSizeMessage, "tower.phaseBundleSize"},
+        {RefusedConductors::Working, kRadiusMessage, "tower.phaseDiameter"},
+        {RefusedConductors::Working, kSpacingMessage, "tower.phaseBundleSpacing"},
+        {RefusedConductors::Ground, kBundleSizeMessage, "tower.groundBundleSize"},
+        {RefusedConductors::Ground, kRadiusMessage, "tower.groundDiameter"},
+        {RefusedConductors::Ground, kSpacingMessage, "tower.groundBundleSpacing"},
+        {RefusedConductors::Shield, kRadiusMessage, "shieldWires.diameter"},
+    };
+    for (const Blame& blame : blames) {
+        if (blame.conductors == refusal.conductors && blame.message == refusal.message) {
+            return blame.key;
         }
     }
     return {};
@@ -337,11 +341,11 @@ LoadResult loadProject(const std::string& jsonText, const std::string& folder, L
             return {LoadStatus::Refused, std::move(*refusal)};
         }
         // A line the calculation would refuse is refused now, before it replaces another.
-        const bool onConductors = loaded.form.onConductors();
-        if (auto refusal = checkComputable(project, onConductors)) {
-            const std::string key = blamedKey(project, onConductors);
-            return {LoadStatus::Refused,
-                    key.empty() ? *refusal : "Project key \"" + key + "\": " + *refusal};
+        if (auto refusal = findComputabilityRefusal(project, loaded.form.onConductors())) {
+            const std::string key = blamedKey(*refusal);
+            return {LoadStatus::Refused, key.empty()
+                                             ? refusal->message
+                                             : "Project key \"" + key + "\": " + refusal->message};
         }
         return {LoadStatus::Accepted, {}};
     } catch (const Stop& stop) {
