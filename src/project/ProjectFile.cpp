@@ -342,6 +342,8 @@ LoadResult loadProject(const std::string& jsonText, const std::string& folder, L
         }
         // A line the calculation would refuse is refused now, before it replaces another.
         if (auto refusal = findComputabilityRefusal(project, loaded.form.onConductors())) {
+            // Refused means not accepted, whichever check refused.
+            project.lineDataAccepted = false;
             const std::string key = blamedKey(*refusal);
             return {LoadStatus::Refused, key.empty()
                                              ? refusal->message

@@ -160,5 +160,16 @@ TEST(ProjectWriterTest, OpeningRefusesWhatIsNoProjectFile) {
     EXPECT_EQ(openProjectFile(big.string(), project, state).status, LoadStatus::FileError);
 }
 
+// The dialogs accept a roof on the ground, the calculation does not: the load is refused and
+// leaves no accepted line behind.
+TEST(ProjectWriterTest, ALineTheCalculationRefusesIsNotLeftAccepted) {
+    const Loaded loaded = load(R"({"tower": "H52", "workingHeight": 14, "groundWireHeight": 24,
+        "field": "magnetic", "currents": [650], "line": {"kind": "horizontal", "y": 1.8},
+        "building": {"frontX": 25, "frontY": 6, "roofX": 35, "roofY": 0}})");
+    EXPECT_EQ(loaded.result.status, LoadStatus::Refused);
+    EXPECT_EQ(loaded.result.message, "Wszystkie przewody muszą wisieć powyżej ziemi!");
+    EXPECT_FALSE(loaded.project->lineDataAccepted);
+}
+
 } // namespace
 } // namespace velt
