@@ -3,6 +3,8 @@
 // user last entered. The dialogs keep them for the whole run; the core reads this plain
 // snapshot and never a widget.
 
+#include "model/CalculationOptions.h"
+
 #include <string>
 #include <vector>
 
@@ -55,6 +57,8 @@ struct LineDataForm {          ///< TW_LoadS with its companions
     InterferenceForm interference;
     PhaseCurrentForm currents;
     ShieldWireForm shieldWires;
+    /// Chosen in the "Obliczenia" menu and the neighbouring-lines table.
+    CalculationOptions options;
 
     bool magnetic() const { return fieldChoice != 0; }
     bool onConductors() const { return modeChoice == 0; }
