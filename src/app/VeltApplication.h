@@ -3,8 +3,8 @@
 // dialog keeps, the prompter, and the twenty forms, created once at start-up in their fixed
 // order.
 
-#include "dialogs/LineSetup.h"
-#include "editor/TowerEditorState.h"
+#include "linedata/LineSetup.h"
+#include "toweredit/TowerEditorState.h"
 #include "model/FieldProfile.h"
 #include "model/LineDataForm.h"
 #include "model/LineProject.h"

@@ -3,7 +3,7 @@
 // TW_NewPrzew with the duplicate lock, deleting that unlocks, the count field and the
 // buttons that close the editor.
 
-#include "dialogs/ConductorListRules.h"
+#include "linedata/ConductorListRules.h"
 #include "widgets/ModalDialog.h"
 
 #include <cstddef>

@@ -2,7 +2,7 @@
 
 #include "dialogs/TW_LoadS.h"
 
-#include "dialogs/AuxiliaryChecks.h"
+#include "linedata/AuxiliaryChecks.h"
 #include "dialogs/CatalogueTowerDialog.h"
 #include "dialogs/TW_PEkr.h"
 #include "dialogs/TW_PFaz.h"

@@ -1,9 +1,9 @@
 #pragma once
 // The line data: tower, suspension heights, field, calculation line and the companions.
 
-#include "dialogs/LineDataChecks.h"
-#include "dialogs/LineSetup.h"
-#include "dialogs/TowerList.h"
+#include "linedata/LineDataChecks.h"
+#include "linedata/LineSetup.h"
+#include "linedata/TowerList.h"
 #include "model/LineProject.h"
 #include "widgets/ModalDialog.h"
 

@@ -2,7 +2,7 @@
 
 #include "dialogs/TW_PrzesSlup.h"
 
-#include "dialogs/AuxiliaryChecks.h"
+#include "linedata/AuxiliaryChecks.h"
 #include "ui_TW_PrzesSlup.h"
 #include "widgets/Prompter.h"
 

@@ -3,7 +3,7 @@
 // the main window and their progress in a gauge; and the save question that "Zapisz jako"
 // and the main window's "Zapisz słup" share.
 
-#include "editor/CatalogueCommands.h"
+#include "toweredit/CatalogueCommands.h"
 
 #include <QString>
 

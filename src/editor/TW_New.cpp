@@ -5,7 +5,7 @@
 #include "editor/CataloguePrompts.h"
 #include "editor/TW_NPOdg.h"
 #include "editor/TW_PRob.h"
-#include "editor/TowerAssembly.h"
+#include "toweredit/TowerAssembly.h"
 #include "model/FileNames.h"
 #include "render/TowerPreviewPainter.h"
 #include "ui_TW_New.h"

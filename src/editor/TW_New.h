@@ -2,7 +2,7 @@
 // The tower editor: a tower type's names, voltage, conductors, bundle data and suspension
 // heights, its drawing, and the catalogue it is read from and saved into.
 
-#include "editor/TowerEditorState.h"
+#include "toweredit/TowerEditorState.h"
 #include "widgets/ModalDialog.h"
 
 #include <memory>

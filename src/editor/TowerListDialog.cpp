@@ -2,7 +2,7 @@
 
 #include "editor/TowerListDialog.h"
 
-#include "editor/TowerAssembly.h"
+#include "toweredit/TowerAssembly.h"
 
 #include <QLineEdit>
 #include <QTreeWidget>

@@ -2,7 +2,7 @@
 // A line project file of velt-calc: the values a user would type into the line-data dialog
 // and its companions, put through the same checks in the same order.
 
-#include "dialogs/LineSetup.h"
+#include "linedata/LineSetup.h"
 #include "model/LineProject.h"
 
 #include <optional>

@@ -4,7 +4,7 @@
 #include "app/DesktopCalculationUi.h"
 #include "app/TW_EndAsk.h"
 #include "app/TW_Main.h"
-#include "dialogs/AuxiliaryChecks.h"
+#include "linedata/AuxiliaryChecks.h"
 #include "dialogs/TW_Kom.h"
 #include "dialogs/TW_NewPrzew.h"
 #include "dialogs/TW_PEkr.h"

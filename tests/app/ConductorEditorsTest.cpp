@@ -1,7 +1,7 @@
 // The conductor-list editors: adding with the duplicate lock, deleting, and their accepts.
 
 #include "AppFixture.h"
-#include "dialogs/ConductorListRules.h"
+#include "linedata/ConductorListRules.h"
 #include "dialogs/TW_NewPrzew.h"
 #include "dialogs/TW_PEkr.h"
 #include "editor/TW_NPOdg.h"

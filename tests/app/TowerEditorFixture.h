@@ -3,7 +3,7 @@
 // scripted prompter, catalogues in a temporary folder.
 
 #include "AppFixture.h"
-#include "dialogs/ConductorListRules.h"
+#include "linedata/ConductorListRules.h"
 #include "editor/TW_New.h"
 
 #include <QAbstractButton>

@@ -6,7 +6,7 @@
 #include "calc/CalculationDriver.h"
 #include "cli/BatchRun.h"
 #include "cli/BatchUi.h"
-#include "dialogs/LineSetup.h"
+#include "linedata/LineSetup.h"
 #include "results/Report.h"
 
 #include <QComboBox>

@@ -3,7 +3,7 @@
 
 #include "TowerEditorFixture.h"
 #include "app/TW_Main.h"
-#include "dialogs/LineSetup.h"
+#include "linedata/LineSetup.h"
 #include "dialogs/RoundIndicator.h"
 #include "editor/TW_NPOdg.h"
 #include "editor/TW_PRob.h"

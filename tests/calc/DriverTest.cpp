@@ -2,7 +2,7 @@
 
 #include "ScriptedUi.h"
 #include "calc/Computability.h"
-#include "dialogs/LineDataChecks.h"
+#include "linedata/LineDataChecks.h"
 #include "model/BuiltInTowers.h"
 #include "model/TextSlots.h"
 

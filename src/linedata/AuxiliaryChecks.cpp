@@ -1,4 +1,4 @@
-#include "dialogs/AuxiliaryChecks.h"
+#include "linedata/AuxiliaryChecks.h"
 
 #include "model/DecimalText.h"
 

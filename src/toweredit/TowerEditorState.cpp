@@ -1,4 +1,4 @@
-#include "editor/TowerEditorState.h"
+#include "toweredit/TowerEditorState.h"
 
 #include "model/DecimalText.h"
 

@@ -1,4 +1,4 @@
-#include "dialogs/TowerList.h"
+#include "linedata/TowerList.h"
 
 #include "model/BuiltInTowers.h"
 

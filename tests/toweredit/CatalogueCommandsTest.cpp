@@ -1,8 +1,8 @@
 // The editor's catalogue commands on files in a temporary folder, and the tower of an
 // accepted line.
-#include "editor/CatalogueCommands.h"
-#include "dialogs/LineSetup.h"
-#include "editor/LineTower.h"
+#include "toweredit/CatalogueCommands.h"
+#include "linedata/LineSetup.h"
+#include "toweredit/LineTower.h"
 #include "model/BuiltInTowers.h"
 
 #include <gtest/gtest.h>

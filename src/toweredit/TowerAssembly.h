@@ -2,7 +2,7 @@
 // Assembling a tower from the editor's fields and lists for "Testuj", "Zapisz" and
 // "Zapisz jako", and the capacity of the tower record that the list editors keep.
 
-#include "editor/TowerEditorState.h"
+#include "toweredit/TowerEditorState.h"
 
 #include <cstddef>
 #include <optional>

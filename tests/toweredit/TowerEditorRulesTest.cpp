@@ -1,6 +1,6 @@
 // The tower editor's height check, its lists and the assembly of a tower, without widgets.
-#include "editor/TowerAssembly.h"
-#include "editor/TowerEditorState.h"
+#include "toweredit/TowerAssembly.h"
+#include "toweredit/TowerEditorState.h"
 #include "model/BuiltInTowers.h"
 #include "model/TowerCatalogue.h"
 

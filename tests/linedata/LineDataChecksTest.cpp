@@ -1,4 +1,4 @@
-#include "dialogs/LineDataChecks.h"
+#include "linedata/LineDataChecks.h"
 
 #include "calc/Computability.h"
 #include "model/BuiltInTowers.h"

@@ -1,6 +1,6 @@
-#include "dialogs/LineSetup.h"
+#include "linedata/LineSetup.h"
 
-#include "dialogs/AuxiliaryChecks.h"
+#include "linedata/AuxiliaryChecks.h"
 
 #include <cstdint>
 #include <functional>

@@ -1,4 +1,4 @@
-#include "dialogs/ConductorListRules.h"
+#include "linedata/ConductorListRules.h"
 
 #include "model/DecimalText.h"
 

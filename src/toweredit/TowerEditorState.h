@@ -2,7 +2,7 @@
 // What the tower editor keeps for the whole run besides its widgets, and the rules that move
 // a tower between that state, the editor's fields and its two conductor-list editors.
 
-#include "dialogs/ConductorListRules.h"
+#include "linedata/ConductorListRules.h"
 #include "model/LineDataForm.h"
 #include "model/TowerChoice.h"
 #include "model/TowerDefinition.h"

@@ -1,4 +1,4 @@
-#include "editor/LineTower.h"
+#include "toweredit/LineTower.h"
 
 #include "model/TextSlots.h"
 

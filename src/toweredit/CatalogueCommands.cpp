@@ -1,4 +1,4 @@
-#include "editor/CatalogueCommands.h"
+#include "toweredit/CatalogueCommands.h"
 
 #include "model/FileNames.h"
 

@@ -4,8 +4,8 @@
 // acceptance. velt-calc, the desktop program's project loading and the tests all go
 // through here, so they accept the same line the same way.
 
-#include "dialogs/ConductorListRules.h"
-#include "dialogs/LineDataChecks.h"
+#include "linedata/ConductorListRules.h"
+#include "linedata/LineDataChecks.h"
 #include "model/LineDataForm.h"
 #include "model/LineProject.h"
 #include "model/TowerChoice.h"

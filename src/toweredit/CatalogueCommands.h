@@ -3,8 +3,8 @@
 // and the questions they ask. The file operations themselves and their messages are those
 // of TowerCatalogue.
 
-#include "editor/TowerEditorState.h"
 #include "model/TowerCatalogue.h"
+#include "toweredit/TowerEditorState.h"
 
 #include <cstddef>
 #include <optional>

@@ -1,7 +1,7 @@
-#include "dialogs/LineDataChecks.h"
+#include "linedata/LineDataChecks.h"
 
 #include "calc/Computability.h"
-#include "dialogs/AuxiliaryChecks.h"
+#include "linedata/AuxiliaryChecks.h"
 #include "model/DecimalText.h"
 #include "model/ModelAssembly.h"
 

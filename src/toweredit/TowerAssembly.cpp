@@ -1,4 +1,4 @@
-#include "editor/TowerAssembly.h"
+#include "toweredit/TowerAssembly.h"
 
 #include "model/BuiltInTowers.h"
 #include "model/Cp1250.h"
