@@ -309,7 +309,7 @@ void TW_Main::Drukujwyniki1Click() {
     app_.prompter().showMessage(
         QStringLiteral("Brak drukarki w systemie.\nWydruk można zapisać w pliku PDF."));
     QString pdf = app_.prompter().askSaveFileName(this, QStringLiteral("Zapis wydruku"),
-                                                  QStringLiteral("Pliki PDF (*.pdf)"));
+                                                  QStringLiteral("Pliki PDF (*.pdf *.PDF)"));
     if (pdf.isEmpty()) {
         return;
     }
@@ -360,7 +360,7 @@ void TW_Main::Zapiszsup1Click() {
 }
 
 namespace {
-const QString kProjectFilter = QStringLiteral("Projekty VELT (*.json)");
+const QString kProjectFilter = QStringLiteral("Projekty VELT (*.json *.JSON)");
 } // namespace
 
 void TW_Main::Otworzprojekt1Click() {
@@ -452,13 +452,13 @@ void TW_Main::Eksportujwariant1Click() {
         return;
     }
     // A name without a known extension becomes a PNG image.
-    auto format = exportFormatOf(path);
-    if (!format) {
+    auto format = graphFormatOf(path.toStdString());
+    if (!format || *format == GraphFormat::Gif) {
         path += QStringLiteral(".png");
-        format = ExportFormat::Png;
+        format = GraphFormat::Png;
     }
     QSize pngSize = view->size();
-    if (*format == ExportFormat::Png) {
+    if (*format == GraphFormat::Png) {
         TW_RozObr sizeDialog(pngSize, this);
         if (app_.prompter().exec(sizeDialog) != mrYes) {
             return;

@@ -3,6 +3,7 @@
 #include "app/VariantPrinting.h"
 
 #include "render/GraphDocuments.h"
+#include "render/GraphExport.h"
 
 #include <QPageLayout>
 #include <QPainter>
@@ -24,7 +25,7 @@ bool printVariant(QPrinter& printer, const FieldProfile& record, bool liveTowerS
 }
 
 bool printVariantToPdf(const QString& fileName, const FieldProfile& record, bool liveTowerShifted) {
-    return writeGraphPdf(fileName, record, liveTowerShifted);
+    return writeGraphFile(fileName.toStdString(), GraphFormat::Pdf, {record, liveTowerShifted});
 }
 
 } // namespace velt

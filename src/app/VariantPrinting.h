@@ -14,8 +14,7 @@ namespace velt {
 /// False when the printer (or the PDF file) could not be opened.
 bool printVariant(QPrinter& printer, const FieldProfile& record, bool liveTowerShifted);
 
-/// The same page as a PDF file at 600 dpi, written through a temporary file renamed over
-/// `fileName`; false when it could not be written (an earlier file stays as it was).
+/// The same page as a PDF file at 600 dpi, written whole or not at all; false when it could not be written (an earlier file stays as it was).
 bool printVariantToPdf(const QString& fileName, const FieldProfile& record, bool liveTowerShifted);
 
 } // namespace velt

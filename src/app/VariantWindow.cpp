@@ -2,6 +2,7 @@
 
 #include "app/VariantWindow.h"
 
+#include "render/GraphDocuments.h"
 #include "render/GraphPainter.h"
 
 #include <QPainter>
@@ -22,7 +23,9 @@ VariantView::VariantView(const FieldProfile& live, std::function<bool()> towerSh
 VariantView::~VariantView() = default;
 
 QImage VariantView::picture() const {
-    return const_cast<VariantView*>(this)->grab().toImage();
+    // Drawn at the window's size in logical pixels, as velt-calc draws it: on a scaled
+    // display the window's own pixels would give a picture of another size.
+    return graphImage(size(), *record_, towerShifted_ && towerShifted_());
 }
 
 void VariantView::paintEvent(QPaintEvent*) {

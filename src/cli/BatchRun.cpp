@@ -134,11 +134,11 @@ int calculateProject(const Options& options, std::ostream& out, std::ostream& er
             options.csvFile, [&](std::ostream& s) { writeProfileCsv(s, *profile); }, out, err)) {
         return kExitFileError;
     }
-    const std::pair<const std::string&, PictureFormat> pictures[] = {
-        {options.pngFile, PictureFormat::Png},
-        {options.gifFile, PictureFormat::Gif},
-        {options.svgFile, PictureFormat::Svg},
-        {options.pdfFile, PictureFormat::Pdf},
+    const std::pair<const std::string&, GraphFormat> pictures[] = {
+        {options.pngFile, GraphFormat::Png},
+        {options.gifFile, GraphFormat::Gif},
+        {options.svgFile, GraphFormat::Svg},
+        {options.pdfFile, GraphFormat::Pdf},
     };
     for (const auto& [file, format] : pictures) {
         if (!file.empty() && !writeGraphPicture(file, format, options.pngSize, *profile,

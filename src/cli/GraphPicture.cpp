@@ -2,12 +2,10 @@
 
 #include "model/DecimalText.h"
 #include "render/GifWriter.h"
-#include "render/GraphDocuments.h"
+#include "render/GraphExport.h"
 #include "results/Report.h"
 
 #include <QGuiApplication>
-#include <QImage>
-#include <QSaveFile>
 
 #include <clocale>
 #include <memory>
@@ -66,29 +64,6 @@ class PictureApplication {
     std::unique_ptr<QGuiApplication> application_;
 };
 
-// Written beside the target and renamed over it, so that a failure leaves no part of it.
-bool writeGraphDocument(const std::string& path, PictureFormat format, QSize size,
-                        const FieldProfile& profile, bool towerShifted, std::ostream& out,
-                        std::ostream& err) {
-    const QString name = QString::fromStdString(path);
-    bool written = false;
-    if (format == PictureFormat::Pdf) {
-        written = writeGraphPdf(name, profile, towerShifted);
-    } else {
-        QSaveFile file(name);
-        written = file.open(QIODevice::WriteOnly) &&
-                  writeGraphSvg(file, size, kSvgDpi, profile, towerShifted,
-                                QStringLiteral("Wariant %1.").arg(profile.variantNumber)) &&
-                  file.commit();
-    }
-    if (written) {
-        out << path << '\n';
-        return true;
-    }
-    err << kCannotCreateFileMessage << path << '\n';
-    return false;
-}
-
 } // namespace
 
 std::string checkPictureOption(const std::string& /*path*/) {
@@ -101,7 +76,7 @@ std::string checkPictureSize(const std::string& text) {
                                    " pixels each is expected";
 }
 
-bool writeGraphPicture(const std::string& path, PictureFormat format, const std::string& size,
+bool writeGraphPicture(const std::string& path, GraphFormat format, const std::string& size,
                        const FieldProfile& profile, bool towerShifted, std::ostream& out,
                        std::ostream& err) {
     const std::optional<QSize> pixels = pictureSize(size);
@@ -110,26 +85,15 @@ bool writeGraphPicture(const std::string& path, PictureFormat format, const std:
         return false;
     }
     const PictureApplication application;
-    if (format == PictureFormat::Svg || format == PictureFormat::Pdf) {
-        return writeGraphDocument(path, format, *pixels, profile, towerShifted, out, err);
-    }
-    const QImage image = graphImage(*pixels, profile, towerShifted);
-    if (format == PictureFormat::Gif) {
-        // The desktop program's picture writer, with its own message.
-        if (const auto failure = writeGif(image, path)) {
-            err << *failure << '\n';
-            return false;
-        }
+    const GraphFileSource source{profile, towerShifted, *pixels, kSvgDpi,
+                                 QStringLiteral("Wariant %1.").arg(profile.variantNumber)};
+    if (writeGraphFile(path, format, source)) {
         out << path << '\n';
         return true;
     }
-    // Written beside the target and renamed over it, so that a failure leaves no part of it.
-    QSaveFile file(QString::fromStdString(path));
-    if (file.open(QIODevice::WriteOnly) && image.save(&file, "PNG") && file.commit()) {
-        out << path << '\n';
-        return true;
-    }
-    err << kCannotCreateFileMessage << path << '\n';
+    // A GIF is the desktop program's picture, with its message.
+    err << (format == GraphFormat::Gif ? kCannotWritePictureMessage : kCannotCreateFileMessage)
+        << path << '\n';
     return false;
 }
 

@@ -3,6 +3,7 @@
 // the variant's window shows it, or as its printed page.
 
 #include "model/FieldProfile.h"
+#include "results/GraphFormat.h"
 
 #include <ostream>
 #include <string>
@@ -26,13 +27,11 @@ std::string checkPictureSize(const std::string& text);
 /// The SVG drawing's texts are sized as on a screen of this many dots per inch.
 inline constexpr int kSvgDpi = 96;
 
-enum class PictureFormat { Png, Gif, Svg, Pdf };
-
 /// Writes the window version of the graph of `profile`, `size` ("WxH", empty for the default)
 /// pixels, as a PNG image, a GIF picture or an SVG drawing, or the printed page as a PDF
 /// file (of its own size), to `path`: whole or not at all. `towerShifted` is the
 /// project's flag. The file name goes to `out`, a failure to `err` with the name.
-bool writeGraphPicture(const std::string& path, PictureFormat format, const std::string& size,
+bool writeGraphPicture(const std::string& path, GraphFormat format, const std::string& size,
                        const FieldProfile& profile, bool towerShifted, std::ostream& out,
                        std::ostream& err);
 

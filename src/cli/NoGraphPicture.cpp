@@ -12,7 +12,7 @@ std::string checkPictureSize(const std::string& text) {
     return checkPictureOption(text);
 }
 
-bool writeGraphPicture(const std::string& /*path*/, PictureFormat /*format*/,
+bool writeGraphPicture(const std::string& /*path*/, GraphFormat /*format*/,
                        const std::string& /*size*/, const FieldProfile& /*profile*/,
                        bool /*towerShifted*/, std::ostream& /*out*/, std::ostream& err) {
     err << checkPictureOption({}) << '\n';

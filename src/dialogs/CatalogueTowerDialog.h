@@ -59,7 +59,8 @@ class GaugeCatalogueUi : public CatalogueUi {
 };
 
 /// The filter of the file question, as the program writes it.
-inline constexpr const char* kTowerDataFilter = "Pliki z danymi słupów (*.VELT_data)|*.VELT_data";
+inline constexpr const char* kTowerDataFilter = "Pliki z danymi słupów (*.VELT_data *.VELT_DATA "
+                                                "*.velt_data)|*.VELT_data;*.VELT_DATA;*.velt_data";
 
 /// Asks for a catalogue file (cancelling ends it), lists its towers in `picker` and reads the
 /// chosen one. Nothing when the user cancels or the catalogue cannot be read; the

@@ -3,6 +3,7 @@
 #include "dialogs/TW_LoadS.h"
 
 #include "linedata/AuxiliaryChecks.h"
+#include "linedata/LineDataRules.h"
 #include "dialogs/CatalogueTowerDialog.h"
 #include "dialogs/TW_PEkr.h"
 #include "dialogs/TW_PFaz.h"
@@ -22,17 +23,6 @@
 namespace velt {
 
 namespace {
-
-DialogAnswer answerOf(int result) {
-    switch (result) {
-    case mrYes:
-        return DialogAnswer::Yes;
-    case mrNo:
-        return DialogAnswer::No;
-    default:
-        return DialogAnswer::Cancel;
-    }
-}
 
 std::string typed(const QLineEdit& edit) {
     return edit.text().toStdString();
@@ -177,9 +167,9 @@ void TW_LoadS::chooseSelectedTower() {
         return;
     }
     chooseTower(project_, state_.choice, *tower, index);
-    const bool twoCircuits = project_.phaseConductorCount == 6;
-    ui->BitBtn4->setEnabled(twoCircuits);
-    companions_.currents->setSecondCircuitEnabled(twoCircuits);
+    const bool both = twoCircuits(project_.phaseConductorCount);
+    ui->BitBtn4->setEnabled(both);
+    companions_.currents->setSecondCircuitEnabled(both);
     applyPhaseValuesRule();
     emit statusMessage(QString());
     ui->CGauge1->setValue(0);
@@ -227,7 +217,7 @@ void TW_LoadS::showState() {
     c.interference->showForm(form.interference);
     c.currents->showForm(form.currents);
     c.shieldWires->showForm(form.shieldWires);
-    ui->BitBtn4->setEnabled(project_.phaseConductorCount == 6);
+    ui->BitBtn4->setEnabled(twoCircuits(project_.phaseConductorCount));
     RadioGroup1Click();
     RadioGroup2Click();
     ui->SpeedButton2->setEnabled(project_.buildingOn);
@@ -272,24 +262,26 @@ void TW_LoadS::applyLineFieldRule() {
 }
 
 void TW_LoadS::applyPhaseValuesRule() {
-    ui->BitBtn6->setEnabled(ui->RadioButton2->isChecked() || project_.phaseConductorCount >= 4);
+    ui->BitBtn6->setEnabled(
+        phaseValuesEnabled(ui->RadioButton2->isChecked(), project_.phaseConductorCount));
+}
+
+void TW_LoadS::applyInterferenceRule() {
+    ui->CheckBox3->setEnabled(
+        interferenceEnabled(ui->RadioButton2->isChecked(), ui->RadioButton3->isChecked()));
 }
 
 void TW_LoadS::RadioGroup1Click() {
     const bool magnetic = ui->RadioButton2->isChecked();
-    if (magnetic) {
-        ui->BitBtn6->setEnabled(true);
-    } else {
-        applyPhaseValuesRule();
-    }
-    ui->CheckBox3->setEnabled(!magnetic && ui->RadioButton3->isChecked());
+    applyPhaseValuesRule();
+    applyInterferenceRule();
     ui->BitBtn6->setText(magnetic ? QStringLiteral("prądy fazowe")
                                   : QStringLiteral("napięcia fazowe"));
 }
 
 void TW_LoadS::RadioGroup2Click() {
     const bool onConductors = ui->RadioButton3->isChecked();
-    ui->CheckBox3->setEnabled(onConductors && ui->RadioButton1->isChecked());
+    applyInterferenceRule();
     ui->RadioGroup3->setEnabled(!onConductors);
     if (onConductors) {
         ui->Edit3->setEnabled(false);

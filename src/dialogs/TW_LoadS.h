@@ -96,6 +96,7 @@ class TW_LoadS : public ModalDialog {
     void showTowerChoice();
     void applyLineFieldRule();
     void applyPhaseValuesRule();
+    void applyInterferenceRule();
     void showIndicator();
     /// A check box's step: its message, its state.
     void applyStep(QCheckBox& box, const CheckBoxStep& step);

@@ -25,15 +25,9 @@ bool PromptingCatalogueUi::confirm(const std::string& question) {
     return prompter_.ask(QString(), QString::fromStdString(question), Question::YesNo) == mrYes;
 }
 
-TowerCatalogueUi::Answer PromptingCatalogueUi::askYesNoCancel(const std::string& question) {
-    switch (prompter_.ask(QString(), QString::fromStdString(question), Question::YesNoCancel)) {
-    case mrYes:
-        return Answer::Yes;
-    case mrNo:
-        return Answer::No;
-    default:
-        return Answer::Cancel;
-    }
+DialogAnswer PromptingCatalogueUi::askYesNoCancel(const std::string& question) {
+    return answerOf(
+        prompter_.ask(QString(), QString::fromStdString(question), Question::YesNoCancel));
 }
 
 void PromptingCatalogueUi::setStatus(const std::string& text) {

@@ -19,7 +19,8 @@ class Prompter;
 /// The title and filter of the file dialogs for a catalogue's data file.
 inline const QString kCatalogueFileTitle =
     QStringLiteral("Podaj nazwę dla pliku *.VELT_data programu VELT 2001");
-inline const QString kCatalogueFileFilter = QStringLiteral("Pliki z danymi slupów (*.VELT_data)");
+inline const QString kCatalogueFileFilter =
+    QStringLiteral("Pliki z danymi slupów (*.VELT_data *.VELT_DATA *.velt_data)");
 
 class PromptingCatalogueUi : public TowerCatalogueUi {
   public:
@@ -30,7 +31,7 @@ class PromptingCatalogueUi : public TowerCatalogueUi {
 
     void showMessage(const std::string& text) override;
     bool confirm(const std::string& question) override;
-    Answer askYesNoCancel(const std::string& question) override;
+    DialogAnswer askYesNoCancel(const std::string& question) override;
     void setStatus(const std::string& text) override;
     void setProgressMaximum(std::size_t maximum) override;
     void advanceProgress() override;

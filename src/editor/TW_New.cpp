@@ -5,9 +5,9 @@
 #include "editor/CataloguePrompts.h"
 #include "editor/TW_NPOdg.h"
 #include "editor/TW_PRob.h"
-#include "toweredit/TowerAssembly.h"
 #include "model/FileNames.h"
 #include "render/TowerPreviewPainter.h"
+#include "toweredit/TowerAssembly.h"
 #include "ui_TW_New.h"
 #include "widgets/Prompter.h"
 
@@ -303,18 +303,19 @@ void TW_New::Ususup1Click() {
 void TW_New::VELT99VELT20011Click() {
     const QString old =
         prompter_.askOpenFileName(this, QStringLiteral("Podaj plik *.LIN z programu VELT'99"),
-                                  QStringLiteral("Pliki z danymi słupów (*.lin)"));
+                                  QStringLiteral("Pliki z danymi słupów (*.lin *.LIN)"));
     if (old.isEmpty()) {
         return;
     }
     const QString target = prompter_.askNewFileName(
-        this, kCatalogueFileTitle, QStringLiteral("Pliki z danymi słupów (*.velt_data)"));
+        this, kCatalogueFileTitle,
+        QStringLiteral("Pliki z danymi słupów (*.velt_data *.VELT_data *.VELT_DATA)"));
     if (target.isEmpty()) {
         return;
     }
     PromptingCatalogueUi catalogue = catalogueUi();
-    ConvertOldCatalogue(replaceExtension(localFileName(old), ".lin"), localFileName(target),
-                        catalogue);
+    ConvertOldCatalogue(existingExtensionCase(withExtension(localFileName(old), ".lin")),
+                        localFileName(target), catalogue);
     ui->CGauge1->setValue(0);
 }
 

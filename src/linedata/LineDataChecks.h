@@ -2,6 +2,7 @@
 // The OK chain of the line-data dialog, its three check boxes and the acceptance of the
 // line data. The dialog hands over what the user typed and applies what these answer.
 
+#include "model/DialogAnswer.h"
 #include "model/LineDataForm.h"
 #include "model/LineProject.h"
 #include "model/TowerChoice.h"
@@ -10,9 +11,6 @@
 #include <string>
 
 namespace velt {
-
-/// How a companion dialog was closed: "&Tak", "&Nie" or "Anuluj".
-enum class DialogAnswer { Yes, No, Cancel };
 
 /// The height indicator (Shape1) as last set. A height check that changes nothing leaves it
 /// as it was, so the dialog keeps one of these for the whole run.

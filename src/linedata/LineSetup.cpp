@@ -1,6 +1,7 @@
 #include "linedata/LineSetup.h"
 
 #include "linedata/AuxiliaryChecks.h"
+#include "linedata/LineDataRules.h"
 
 #include <cstdint>
 #include <functional>
@@ -66,16 +67,15 @@ void applySetup(LineProject& project, LineDialogState& state, const LineSetup& s
     const std::uint32_t phases = selected ? setup.tower->phaseConductorCount : 0;
     if (selected) {
         chooseTower(project, state.choice, *setup.tower, setup.listIndex);
-        form.currents.secondCircuitEnabled = phases == 6;
+        form.currents.secondCircuitEnabled = twoCircuits(phases);
         runHeightCheck(project, state.choice, state.indicator, form.workingHeight,
                        form.groundHeight);
     }
     applyCheckBoxes(project, form, setup);
     check(acceptTowerShift(project, form.towerShift));
     project.towerShifted = towerShiftedByText(form.towerShift);
-    // "Zmiana faz!" is enabled for a two-circuit tower only.
-    project.phaseOrderSwapped = phases == 6 && form.phaseOrderChoice == 1;
-    if (setup.currents && (form.magnetic() || phases >= 4)) {
+    project.phaseOrderSwapped = twoCircuits(phases) && form.phaseOrderChoice == 1;
+    if (setup.currents && phaseValuesEnabled(form.magnetic(), phases)) {
         check(checkPhaseCurrents(form.currents));
     }
     check(checkLineData(project, state.choice, state.indicator, form, selected));

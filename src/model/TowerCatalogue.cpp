@@ -54,7 +54,10 @@ CatalogueFiles catalogueFiles(const std::string& path) {
     if (error)
         full = fs::path(path);
     const std::string base = full.lexically_normal().string();
-    return {replaceExtension(base, ".VELT_data"), replaceExtension(base, ".VELT_index")};
+    // Catalogues from other systems may carry their extensions in capitals.
+    const std::string data = existingExtensionCase(withExtension(base, ".VELT_data"));
+    return {data, existingExtensionCase(
+                      replaceExtension(data, extensionInCaseOf(data, ".VELT_index")))};
 }
 
 std::vector<std::string> ListTowers(const std::string& path, CatalogueUi& ui) {

@@ -1,9 +1,11 @@
 #include "project/ProjectFile.h"
 
 #include "calc/Computability.h"
+#include "linedata/LineDataRules.h"
 #include "model/BuiltInTowers.h"
 #include "model/DecimalText.h"
 #include "model/FileNames.h"
+#include "model/TowerCatalogue.h"
 #include "project/CatalogueTower.h"
 #include "project/ProjectSchema.h"
 #include "project/TowerJson.h"
@@ -138,7 +140,7 @@ ChosenTower catalogueTower(const json& towerValue, const std::string& folder) {
         malformed("tower.key", "the tower's \"series <-> type\" key is expected");
     }
     const std::string path = folderPath(folder, catalogue->get<std::string>());
-    const std::string dataFile = replaceExtension(path, ".VELT_data");
+    const std::string dataFile = catalogueFiles(path).dataName;
     if (!std::ifstream(dataFile, std::ios::binary).is_open()) {
         throw Stop{LoadStatus::FileError, kFileErrorText + dataFile};
     }
@@ -227,8 +229,7 @@ void readInterference(const json& project, LineDataForm& form, LineSetup& input)
     if (interference == nullptr) {
         return;
     }
-    // The check box is enabled for the electric field on the conductors only.
-    if (form.magnetic() || !form.onConductors()) {
+    if (!interferenceEnabled(form.magnetic(), form.onConductors())) {
         malformed("interference", "used only with \"field\": \"electric\" and \"mode\": "
                                   "\"conductors\"");
     }

@@ -1,5 +1,6 @@
 #include "project/ProjectWriter.h"
 
+#include "linedata/LineDataRules.h"
 #include "model/BuiltInTowers.h"
 #include "model/DecimalText.h"
 #include "project/ProjectSchema.h"
@@ -123,9 +124,7 @@ void putCompanions(json& project, const LineDataForm& form) {
         shield["positions"] = positions;
         project["shieldWires"] = shield;
     }
-    // The loader takes interference with the electric field on the conductors only, where
-    // its check box is enabled.
-    if (form.interferenceChecked && !form.magnetic() && form.onConductors()) {
+    if (form.interferenceChecked && interferenceEnabled(form.magnetic(), form.onConductors())) {
         json interference = json::object();
         putNumber(interference, "distance", form.interference.distance);
         putNumber(interference, "frequencyMHz", form.interference.frequency);

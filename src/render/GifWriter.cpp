@@ -12,7 +12,6 @@
 namespace velt {
 namespace {
 
-const char* const kCannotWriteMessage = "Nie mogę zapisać rysunku do pliku!\n";
 
 int squaredDistance(QRgb a, QRgb b) {
     const int r = qRed(a) - qRed(b);
@@ -114,16 +113,20 @@ QList<QRgb> graphPalette(const QImage& image) {
     return palette;
 }
 
-std::optional<std::string> writeGif(const QImage& image, const std::string& fileName) {
+std::string gifBytes(const QImage& image) {
     if (image.isNull() || image.width() > 0xffff || image.height() > 0xffff) {
-        return kCannotWriteMessage + fileName;
+        return {};
     }
     const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
-    const std::string bytes = encode(rgb, graphPalette(rgb));
+    return encode(rgb, graphPalette(rgb));
+}
+
+std::optional<std::string> writeGif(const QImage& image, const std::string& fileName) {
+    const std::string bytes = gifBytes(image);
     // Through a temporary file renamed over the target: a failed write never leaves half a
     // picture under the user's name.
     if (bytes.empty() || !replaceFile(fileName, bytes)) {
-        return kCannotWriteMessage + fileName;
+        return kCannotWritePictureMessage + fileName;
     }
     return std::nullopt;
 }

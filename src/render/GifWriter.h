@@ -14,9 +14,15 @@ inline constexpr QRgb kGraphColours[] = {
     qRgb(0, 255, 0),     qRgb(0, 128, 0),   qRgb(0, 0, 255),
 };
 
+/// The message of a picture that could not be written, before the file name.
+inline const std::string kCannotWritePictureMessage = "Nie mogę zapisać rysunku do pliku!\n";
+
 /// A 256-entry palette for `image`: the graph's colours first, then the image's most
 /// frequent other colours; every colour when the image has no more than 256.
 QList<QRgb> graphPalette(const QImage& image);
+
+/// The GIF file of `image`; empty when it cannot be encoded.
+std::string gifBytes(const QImage& image);
 
 /// Writes `image` as a GIF under `fileName`, overwriting a file of that name; a failed write
 /// leaves an earlier file as it was. Returns the message (naming the file) on failure.

@@ -2,11 +2,11 @@
 
 #include "render/GraphPainter.h"
 
+#include <QBuffer>
 #include <QFontMetrics>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 
 #include <algorithm>
@@ -37,14 +37,15 @@ void paintPrintedPage(QPainter& painter, QPaintDevice& device, QSize page,
     paintPrintedGraph(painter, page, profile, towerShifted);
 }
 
-bool writeGraphPdf(const QString& fileName, const FieldProfile& profile, bool towerShifted) {
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return false;
+std::string graphPdfBytes(const FieldProfile& profile, bool towerShifted) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (!buffer.open(QIODevice::WriteOnly)) {
+        return {};
     }
     bool painted = false;
     {
-        QPdfWriter pdf(&file);
+        QPdfWriter pdf(&buffer);
         pdf.setResolution(600);
         // The page is the whole paper; the printed layout keeps its own margins.
         pdf.setPageLayout(
@@ -57,9 +58,9 @@ bool writeGraphPdf(const QString& fileName, const FieldProfile& profile, bool to
         }
     }
     if (!painted) {
-        file.cancelWriting();
+        return {};
     }
-    return file.commit() && painted;
+    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
 
 QImage graphImage(QSize size, const FieldProfile& profile, bool towerShifted) {

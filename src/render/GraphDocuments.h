@@ -8,6 +8,8 @@
 #include <QSize>
 #include <QString>
 
+#include <string>
+
 class QIODevice;
 class QPainter;
 class QPaintDevice;
@@ -19,9 +21,9 @@ namespace velt {
 void paintPrintedPage(QPainter& painter, QPaintDevice& device, QSize page,
                       const FieldProfile& profile, bool towerShifted);
 
-/// The printed page as a PDF file of one A4 landscape page at 600 dpi, written whole or not
-/// at all (an earlier file stays as it was).
-bool writeGraphPdf(const QString& fileName, const FieldProfile& profile, bool towerShifted);
+/// The printed page as a PDF file of one A4 landscape page at 600 dpi; empty when it could
+/// not be drawn.
+std::string graphPdfBytes(const FieldProfile& profile, bool towerShifted);
 
 /// The window version as an image of `size` pixels on white, as a window of that size shows it.
 QImage graphImage(QSize size, const FieldProfile& profile, bool towerShifted);

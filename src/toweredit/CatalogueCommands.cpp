@@ -64,16 +64,16 @@ CatalogueResult storeInShownCatalogue(const std::string& shownPath, const TowerD
 
 CatalogueResult storeInChosenCatalogue(const std::string& chosenName, const TowerDefinition& tower,
                                        TowerCatalogueUi& ui) {
-    const std::string dataName = replaceExtension(chosenName, kDataExtension);
+    const std::string dataName = catalogueFiles(chosenName).dataName;
     if (!exists(dataName)) {
         return CreateCatalogue(dataName, tower, ui);
     }
     switch (ui.askYesNoCancel(kAddToFileQuestion)) {
-    case TowerCatalogueUi::Answer::Yes:
+    case DialogAnswer::Yes:
         return StoreTower(dataName, tower, ui);
-    case TowerCatalogueUi::Answer::No:
+    case DialogAnswer::No:
         return CreateCatalogue(dataName, tower, ui);
-    case TowerCatalogueUi::Answer::Cancel:
+    case DialogAnswer::Cancel:
         break;
     }
     return CatalogueResult::Kept;

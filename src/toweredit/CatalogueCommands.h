@@ -3,6 +3,7 @@
 // and the questions they ask. The file operations themselves and their messages are those
 // of TowerCatalogue.
 
+#include "model/DialogAnswer.h"
 #include "model/TowerCatalogue.h"
 #include "toweredit/TowerEditorState.h"
 
@@ -24,8 +25,7 @@ inline const std::string kSearchingStatus = "Szukam słupa...";
 /// The catalogue questions with a third answer.
 class TowerCatalogueUi : public CatalogueUi {
   public:
-    enum class Answer { Yes, No, Cancel };
-    virtual Answer askYesNoCancel(const std::string& question) = 0;
+    virtual DialogAnswer askYesNoCancel(const std::string& question) = 0;
 };
 
 /// What opening a catalogue leaves for the form.

@@ -7,6 +7,17 @@
 
 namespace velt {
 
+DialogAnswer answerOf(int result) {
+    switch (result) {
+    case mrYes:
+        return DialogAnswer::Yes;
+    case mrNo:
+        return DialogAnswer::No;
+    default:
+        return DialogAnswer::Cancel;
+    }
+}
+
 ModalDialog::ModalDialog(QWidget* parent) : QDialog(parent) {
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 }

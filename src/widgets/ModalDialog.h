@@ -1,6 +1,8 @@
 #pragma once
 // The common ground of the program's modal dialogs: the answers their buttons give.
 
+#include "model/DialogAnswer.h"
+
 #include <QDialog>
 
 class QAbstractButton;
@@ -17,6 +19,9 @@ enum ModalResult : int {
     mrNo = 7,
     mrNoToAll = 9,
 };
+
+/// The answer a dialog's result stands for: mrYes "&Tak", mrNo "&Nie", anything else "Anuluj".
+DialogAnswer answerOf(int result);
 
 class ModalDialog : public QDialog {
     Q_OBJECT

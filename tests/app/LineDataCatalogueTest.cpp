@@ -77,7 +77,7 @@ TEST_F(LineDataCatalogueTest, ATowerReadFromACatalogueIsChosenLikeABuiltInOne) {
         EXPECT_EQ(app->mainWindow().statusText(1), "");
         return clickIn(d, "BitBtn1");
     });
-    EXPECT_EQ(prompter->filters, QStringList({"Pliki z danymi słupów (*.VELT_data)"}));
+    EXPECT_EQ(prompter->filters, QStringList({"Pliki z danymi słupów (*.VELT_data *.VELT_DATA *.velt_data)"}));
     EXPECT_TRUE(app->project().lineDataAccepted);
 
     // Reading the same tower again takes its entry; reopening preselects it.

@@ -286,7 +286,7 @@ TEST_F(ProjectFilesTest, TheCaptionMarksAChangedSetUpUntilItIsSaved) {
     prompter->expectFileName(folder.filePath("kopia"));
     child<QAction>(app->mainWindow(), "Zapiszprojektjako1").trigger();
     EXPECT_EQ(title(), "VELT  2009 - kopia.json");
-    EXPECT_EQ(prompter->fileQuestions.last(), "Zapisz projekt|Projekty VELT (*.json)");
+    EXPECT_EQ(prompter->fileQuestions.last(), "Zapisz projekt|Projekty VELT (*.json *.JSON)");
 
     openProject(folder.filePath("kopia.json"));
     EXPECT_TRUE(changed == projectBytes());
@@ -414,8 +414,8 @@ TEST_F(ProjectFilesTest, TheActiveVariantIsExportedInEveryFormat) {
     sizeAnswer({}, "BitBtn2");
     EXPECT_FALSE(QFileInfo::exists(exportTo("anulowany.png")));
     EXPECT_EQ(prompter->fileQuestions.last(),
-              "Eksportuj wariant|Obraz PNG (*.png);;Rysunek SVG (*.svg);;Dokument PDF (*.pdf);;"
-              "Tabela CSV (*.csv)");
+              "Eksportuj wariant|Obraz PNG (*.png *.PNG);;Rysunek SVG (*.svg *.SVG);;"
+              "Dokument PDF (*.pdf *.PDF);;Tabela CSV (*.csv *.CSV)");
 
     QFile svg(exportTo("wariant.svg"));
     ASSERT_TRUE(svg.open(QIODevice::ReadOnly));

@@ -170,7 +170,7 @@ TEST_F(TowerEditorTest, SavesOpensReadsAndKeepsTheListUntilOpenedAgain) {
     prompter->expectFileName(QString::fromStdString(path("wieze.txt")));
     click("BitBtn2");
     EXPECT_EQ(prompter->titles.back(), "Podaj nazwę dla pliku *.VELT_data programu VELT 2001");
-    EXPECT_EQ(prompter->filters.back(), "Pliki z danymi slupów (*.VELT_data)");
+    EXPECT_EQ(prompter->filters.back(), "Pliki z danymi slupów (*.VELT_data *.VELT_DATA *.velt_data)");
     EXPECT_EQ(prompter->messages.back(), "Zapisano słup...");
 
     open(path("wieze.VELT_data"));
@@ -296,8 +296,9 @@ TEST_F(TowerEditorTest, ConvertsAnOldTowerList) {
     EXPECT_EQ(prompter->titles,
               QStringList({"Podaj plik *.LIN z programu VELT'99",
                            "Podaj nazwę dla pliku *.VELT_data programu VELT 2001"}));
-    EXPECT_EQ(prompter->filters, QStringList({"Pliki z danymi słupów (*.lin)",
-                                              "Pliki z danymi słupów (*.velt_data)"}));
+    EXPECT_EQ(prompter->filters,
+              QStringList({"Pliki z danymi słupów (*.lin *.LIN)",
+                           "Pliki z danymi słupów (*.velt_data *.VELT_data *.VELT_DATA)"}));
     EXPECT_EQ(prompter->messages.back(), "Konwersja zakończona");
     EXPECT_EQ(app->mainWindow().statusText(1), "Sprawdzam dane...");
     EXPECT_EQ(child<QProgressBar>(editor(), "CGauge1").value(), 0);

@@ -291,7 +291,7 @@ TEST_F(VariantsTest, WithoutAPrinterThePageIsSavedAsPdf) {
     main().Drukujwyniki1Click();
     ASSERT_EQ(prompter->messages.size(), 1);
     EXPECT_TRUE(prompter->messages[0].startsWith("Brak drukarki"));
-    EXPECT_EQ(prompter->fileQuestions, QStringList({"Zapis wydruku|Pliki PDF (*.pdf)"}));
+    EXPECT_EQ(prompter->fileQuestions, QStringList({"Zapis wydruku|Pliki PDF (*.pdf *.PDF)"}));
     const std::string pdf = fileText(folder / "wydruk.pdf");
     ASSERT_FALSE(pdf.empty());
     EXPECT_EQ(pdf.rfind("%PDF", 0), 0u);

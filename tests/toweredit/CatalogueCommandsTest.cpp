@@ -21,14 +21,14 @@ namespace fs = std::filesystem;
 struct AnsweringUi : TowerCatalogueUi {
     std::vector<std::string> messages;
     std::vector<std::string> questions;
-    Answer fileAnswer = Answer::Yes;
+    DialogAnswer fileAnswer = DialogAnswer::Yes;
     bool replace = true;
     void showMessage(const std::string& text) override { messages.push_back(text); }
     bool confirm(const std::string& question) override {
         questions.push_back(question);
         return replace;
     }
-    Answer askYesNoCancel(const std::string& question) override {
+    DialogAnswer askYesNoCancel(const std::string& question) override {
         questions.push_back(question);
         return fileAnswer;
     }
@@ -71,13 +71,13 @@ TEST_F(EditorCatalogue, SaveAsCreatesAddsOrStartsAnew) {
     ui.replace = false;
     EXPECT_EQ(storeInChosenCatalogue(name("wieze.VELT_data"), s12, ui), CatalogueResult::Kept);
     EXPECT_EQ(ui.questions.back(), "Słup już istnieje!\nCzy chcesz go zastąpić?");
-    ui.fileAnswer = TowerCatalogueUi::Answer::Cancel;
+    ui.fileAnswer = DialogAnswer::Cancel;
     EXPECT_EQ(storeInChosenCatalogue(name("wieze.VELT_data"), s12, ui), CatalogueResult::Kept);
     EXPECT_EQ(bytes(dir / "wieze.VELT_data"), data);
     EXPECT_EQ(bytes(dir / "wieze.VELT_index"), index);
 
     // No: a catalogue of this tower alone.
-    ui.fileAnswer = TowerCatalogueUi::Answer::No;
+    ui.fileAnswer = DialogAnswer::No;
     EXPECT_EQ(storeInChosenCatalogue(name("wieze"), h52, ui), CatalogueResult::Done);
     EXPECT_EQ(listed("wieze"), (std::vector<std::string>{"H52 <-> PS"}));
     EXPECT_EQ(fs::file_size(dir / "wieze.VELT_data"), 1112u);
