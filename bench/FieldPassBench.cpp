@@ -2,6 +2,7 @@
 
 #include "CalcFixtures.h"
 
+#include "calc/AccurateGradient.h"
 #include "calc/BundleExpansion.h"
 #include "calc/CapacitanceMatrix.h"
 #include "calc/FieldConstants.h"
@@ -85,6 +86,16 @@ void MagneticLargestOnConductors(benchmark::State& state) {
     }
 }
 
+// Every bundle's accurate surface gradient, from the accepted line data.
+void AccurateGradientLargest(benchmark::State& state) {
+    Bench b;
+    setUpLargest(b);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(accurateGradients(*b.project));
+    }
+    state.counters["conductors"] = 59;
+}
+
 struct Inverse {
     Matrix p, inverse;
     int n = 0;
@@ -132,6 +143,7 @@ BENCHMARK(ElectricOnConductorsZ52)->Unit(benchmark::kMicrosecond);
 BENCHMARK(ElectricLargestOnConductors)->Unit(benchmark::kMicrosecond);
 BENCHMARK(ElectricLargestAlongLine)->Unit(benchmark::kMicrosecond);
 BENCHMARK(MagneticLargestOnConductors)->Unit(benchmark::kMicrosecond);
+BENCHMARK(AccurateGradientLargest)->Unit(benchmark::kMicrosecond);
 BENCHMARK(InverseByEliminationLargest)->Unit(benchmark::kMicrosecond);
 BENCHMARK(InverseByCofactorLargest)->Unit(benchmark::kMillisecond);
 

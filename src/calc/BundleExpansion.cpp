@@ -8,8 +8,9 @@ namespace {
 
 using Position = std::pair<double, double>;
 
-// Sub-conductor k (1..n1) of a bundle centred at (x, y) with spacing s.
-Position subConductor(double x, double y, double s, std::uint32_t n1, std::uint32_t k) {
+} // namespace
+
+Position subConductorPosition(double x, double y, double s, std::uint32_t n1, std::uint32_t k) {
     switch (n1) {
     case 2:
         return k == 1 ? Position{x + s / 2, y} : Position{x - s / 2, y};
@@ -25,8 +26,6 @@ Position subConductor(double x, double y, double s, std::uint32_t n1, std::uint3
     }
 }
 
-} // namespace
-
 std::vector<Position> expandedPositions(const LineProject& p) {
     const std::uint32_t lpr = p.phaseConductorCount;
     const std::uint32_t n = std::min<std::uint32_t>(p.conductorCount, kConductorSlots - 1);
@@ -34,8 +33,8 @@ std::vector<Position> expandedPositions(const LineProject& p) {
     std::vector<Position> out{{0.0, 0.0}};
     for (std::uint32_t d = 1; d <= std::min(lpr, n); ++d) {
         for (std::uint32_t k = 1; k <= n1; ++k) {
-            out.push_back(
-                subConductor(p.conductorX[d], p.conductorY[d], p.phaseBundleSpacing, n1, k));
+            out.push_back(subConductorPosition(p.conductorX[d], p.conductorY[d],
+                                               p.phaseBundleSpacing, n1, k));
         }
     }
     for (std::uint32_t i = lpr + 1; i <= n; ++i) {

@@ -10,6 +10,12 @@
 
 namespace velt {
 
+/// Sub-conductor k (1..n1) of a bundle of n1 (2, 3 or 4) sub-conductors whose neighbours are
+/// s apart, placed from its position (x, y): a pair side by side, a triangle on its base, a
+/// square standing on its lower side.
+std::pair<double, double> subConductorPosition(double x, double y, double s, std::uint32_t n1,
+                                               std::uint32_t k);
+
 /// Positions 1..N after expanding the working bundles of n1 > 1 sub-conductors; element 0
 /// is unused. Ground and shield conductors follow the sub-conductors in their order.
 std::vector<std::pair<double, double>> expandedPositions(const LineProject& project);
