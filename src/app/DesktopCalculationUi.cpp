@@ -23,32 +23,33 @@ void DesktopCalculationUi::showMessage(const std::string& text) {
     app_.prompter().showMessage(QString::fromStdString(text));
 }
 
-// The answers of a project file are offered instead of the usual proposals; the answers the
-// user gives are what a saved project keeps.
-std::string DesktopCalculationUi::askCalculationRange(const std::string& proposed) {
-    CalculationAnswers& answers = app_.document().answers();
-    const bool fromFile = projectOpen() && answers.range;
+// The answers of a project file are offered instead of the usual proposals; what a completed
+// calculation used becomes the project's answers (ProjectDocument::takeCalculation).
+std::optional<std::string> DesktopCalculationUi::askCalculationRange(const std::string& proposed) {
+    const CalculationAnswers& answers = app_.document().answers();
+    // The range is the first question of a calculation.
+    const bool fromFile = rangeFromFile_ && projectOpen() && answers.range;
+    rangeFromFile_ = false;
+    drawingRangeFromFile_ = true;
     app_.zObl().setText(
         QString::fromStdString(fromFile ? formatGeneral(*answers.range) : proposed));
     app_.prompter().exec(app_.zObl());
     const std::string text = app_.zObl().text().toStdString();
-    if (readDecimal(text) > 0.0) {
-        answers.range = readDecimal(text);
-    }
+    rangeFromFile_ = readDecimal(text) > 0.0;
     return text;
 }
 
 std::string DesktopCalculationUi::askComment() {
-    CalculationAnswers& answers = app_.document().answers();
+    const CalculationAnswers& answers = app_.document().answers();
     app_.kom().setText(projectOpen() ? QString::fromStdString(answers.comment) : QString());
     app_.prompter().exec(app_.kom());
-    answers.comment = app_.kom().text().toStdString();
-    return answers.comment;
+    return app_.kom().text().toStdString();
 }
 
-std::string DesktopCalculationUi::askDrawingRange(const std::string& proposed) {
+std::optional<std::string> DesktopCalculationUi::askDrawingRange(const std::string& proposed) {
     const CalculationAnswers& answers = app_.document().answers();
-    const bool fromFile = projectOpen() && answers.drawRange;
+    const bool fromFile = drawingRangeFromFile_ && projectOpen() && answers.drawRange;
+    drawingRangeFromFile_ = false;
     app_.zRys().setText(
         QString::fromStdString(fromFile ? formatNumber("%.2lf", *answers.drawRange) : proposed));
     app_.prompter().exec(app_.zRys());

@@ -14,14 +14,18 @@ class DesktopCalculationUi : public CalculationUi {
 
     void setStatus(int panel, const std::string& text) override;
     void showMessage(const std::string& text) override;
-    std::string askCalculationRange(const std::string& proposed) override;
+    std::optional<std::string> askCalculationRange(const std::string& proposed) override;
     std::string askComment() override;
-    std::string askDrawingRange(const std::string& proposed) override;
+    std::optional<std::string> askDrawingRange(const std::string& proposed) override;
 
   private:
     bool projectOpen();
 
     VeltApplication& app_;
+    /// The file's answer is offered once per calculation; a question asked again after a
+    /// refusal proposes what the calculation proposes.
+    bool rangeFromFile_ = true;
+    bool drawingRangeFromFile_ = true;
 };
 
 } // namespace velt

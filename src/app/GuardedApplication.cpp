@@ -22,7 +22,7 @@ GuardedApplication::GuardedApplication(int& argc, char** argv)
 void GuardedApplication::endWithError(const QString& text) {
     errorBox_(text);
     // Every loop ends, the modal ones too; nothing carries on in an unknown state.
-    QCoreApplication::exit(0);
+    QCoreApplication::exit(kErrorExitStatus);
 }
 
 bool GuardedApplication::notify(QObject* receiver, QEvent* event) {

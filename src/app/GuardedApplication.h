@@ -17,7 +17,10 @@ class GuardedApplication : public QApplication {
 
     /// The box that shows escaped errors (the standard error box unless replaced).
     void setErrorBox(ErrorBox box) { errorBox_ = std::move(box); }
-    /// Shows `text` in the error box and ends the event loops with exit code 0.
+    /// The exit status of a run that an error ended.
+    static constexpr int kErrorExitStatus = 1;
+
+    /// Shows `text` in the error box and ends the event loops with kErrorExitStatus.
     void endWithError(const QString& text);
 
     bool notify(QObject* receiver, QEvent* event) override;

@@ -3,7 +3,9 @@
 #include "app/ProjectDocument.h"
 
 #include "app/VeltApplication.h"
+#include "calc/CalculationDriver.h"
 #include "dialogs/TW_LoadS.h"
+#include "model/TextSlots.h"
 #include "project/ProjectFiles.h"
 #include "project/ProjectWriter.h"
 #include "widgets/Prompter.h"
@@ -66,6 +68,25 @@ bool ProjectDocument::saveAs(const QString& path) {
     path_ = path;
     savedText_ = text;
     return true;
+}
+
+void ProjectDocument::takeCalculation(const FieldProfile& profile) {
+    const double range = profile.resultEnteredRange;
+    // An answer left out of the file is the question's proposal; one equal to it stays out.
+    if (answers_.range || range != kProposedRange) {
+        answers_.range = range;
+    }
+    answers_.comment = textOf(profile.resultComment, sizeof profile.resultComment);
+    if (!profile.resultOnConductors) {
+        // The drawing range proposed is the range itself, on every line.
+        if (answers_.drawRange || profile.resultDrawRange != range) {
+            answers_.drawRange = profile.resultDrawRange;
+        }
+    } else if (answers_.drawRange && *answers_.drawRange > range) {
+        // No drawing range was asked; one the next calculation along a line could refuse is
+        // not kept (every line's profile is at least as long as the range).
+        answers_.drawRange.reset();
+    }
 }
 
 bool ProjectDocument::modified() {

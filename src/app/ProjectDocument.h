@@ -2,6 +2,7 @@
 // The line project file of the desktop program: opening one into the line-data dialog,
 // saving the dialog's state, and whether the set-up still is what was saved.
 
+#include "model/FieldProfile.h"
 #include "project/ProjectFile.h"
 
 #include <QString>
@@ -33,8 +34,12 @@ class ProjectDocument {
     /// The main window's caption: `base`, the file name and "*" while modified.
     QString title(const QString& base);
 
-    /// The calculation's answers: those of the file, then those the user last gave.
-    CalculationAnswers& answers() { return answers_; }
+    /// The calculation's answers: those of the file, then those of the last completed
+    /// calculation.
+    const CalculationAnswers& answers() const { return answers_; }
+    /// A completed calculation: its range, comment and drawing range become the answers, so
+    /// that a saved project computes it again in either program.
+    void takeCalculation(const FieldProfile& profile);
 
   private:
     /// The project file of the set-up as it stands.

@@ -19,15 +19,15 @@
 #include "app/Variants.h"
 #include "app/VeltApplication.h"
 #include "calc/CalculationDriver.h"
-#include "linedata/LineDataChecks.h"
 #include "dialogs/TW_LoadS.h"
 #include "dialogs/TW_Save.h"
 #include "editor/CataloguePrompts.h"
-#include "toweredit/LineTower.h"
 #include "editor/TW_New.h"
+#include "linedata/LineDataChecks.h"
 #include "model/FileNames.h"
 #include "render/GifWriter.h"
 #include "results/Report.h"
+#include "toweredit/LineTower.h"
 #include "ui_TW_Main.h"
 #include "widgets/ModalDialog.h"
 #include "widgets/Prompter.h"
@@ -325,6 +325,7 @@ void TW_Main::Oblicz() {
     DataPanelWindow dataWindow(*ui->MdiArea1, app_.project());
     PassContext ctx{app_.project(), app_.profile(), app_.collectLineData(), app_.calculationUi()};
     if (calculate(ctx, &dataWindow) == CalculationOutcome::Done) {
+        app_.document().takeCalculation(app_.profile());
         variants().createVariant(app_.profile());
     }
     showProjectTitle();

@@ -45,11 +45,11 @@ int main(int argc, char* argv[]) {
     std::setlocale(LC_NUMERIC, "C");
     try {
         velt::VeltApplication velt(std::make_unique<velt::WidgetPrompter>());
-        velt.run(projectArgument(QCoreApplication::arguments()));
+        return velt.run(projectArgument(QCoreApplication::arguments()));
     } catch (const std::exception& error) {
         application.endWithError(QString::fromUtf8(error.what()));
     } catch (...) {
         application.endWithError(QStringLiteral("Nieznany błąd programu."));
     }
-    return 0;
+    return velt::GuardedApplication::kErrorExitStatus;
 }

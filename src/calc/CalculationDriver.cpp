@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <array>
 #include <iterator>
+#include <memory>
 
 namespace velt {
 namespace {
@@ -69,6 +70,22 @@ class DataWindowScope {
 
   private:
     CalculationDataWindow* window_;
+};
+
+// Copies of both records, put back when a calculation does not complete.
+class RecordsBefore {
+  public:
+    RecordsBefore(const LineProject& project, const FieldProfile& profile)
+        : project_(std::make_unique<LineProject>(project)),
+          profile_(std::make_unique<FieldProfile>(profile)) {}
+    void restore(LineProject& project, FieldProfile& profile) const {
+        project = *project_;
+        profile = *profile_;
+    }
+
+  private:
+    std::unique_ptr<LineProject> project_;
+    std::unique_ptr<FieldProfile> profile_;
 };
 
 bool runPass(PassContext& ctx, double lineMode, double lineX, bool onConductors) {
@@ -138,14 +155,18 @@ void takeBuildingIntoResult(PassContext& ctx) {
     }
 }
 
-void askCalculationRange(PassContext& ctx) {
+bool askCalculationRange(PassContext& ctx) {
     LineProject& p = ctx.project;
     FieldProfile& f = ctx.profile;
     f.resultTowerShifted = p.towerShifted;
     double range = 0.0;
     for (;;) {
         p.calcRange = kProposedRange;
-        range = readDecimal(ctx.ui.askCalculationRange(formatGeneral(p.calcRange)));
+        const auto answer = ctx.ui.askCalculationRange(formatGeneral(p.calcRange));
+        if (!answer) {
+            return false;
+        }
+        range = readDecimal(*answer);
         if (range > 0.0) {
             break;
         }
@@ -161,6 +182,7 @@ void askCalculationRange(PassContext& ctx) {
     }
     takeBuildingIntoResult(ctx);
     copyText(f.resultComment, sizeof f.resultComment, ctx.ui.askComment(), kMaxCommentLength);
+    return true;
 }
 
 CalculationOutcome calculate(PassContext& ctx, CalculationDataWindow* window) {
@@ -175,7 +197,8 @@ CalculationOutcome calculate(PassContext& ctx, CalculationDataWindow* window) {
         ctx.ui.showMessage(*refusal);
         return CalculationOutcome::Refused;
     }
-    const std::int32_t previousDone = p.calculationDone;
+    // A calculation that does not complete leaves both records as they were.
+    const RecordsBefore before(p, ctx.profile);
     p.calculationDone = 1;
     p.buildingPresent = form.buildingChecked;
     if (form.buildingChecked) {
@@ -189,12 +212,15 @@ CalculationOutcome calculate(PassContext& ctx, CalculationDataWindow* window) {
     p.lineCoordinate = readDecimal(form.verticalLine() ? form.lineDistance : form.lineHeight);
 
     DataWindowScope dataWindow(window);
-    askCalculationRange(ctx);
+    if (!askCalculationRange(ctx)) {
+        before.restore(p, ctx.profile);
+        return CalculationOutcome::Refused;
+    }
     dataWindow.repaint();
     p.pointY = readDecimal(form.lineHeight);
     if (!dispatch(ctx)) {
         // Nothing was completed: saving and printing keep refusing as before.
-        p.calculationDone = previousDone;
+        before.restore(p, ctx.profile);
         return CalculationOutcome::Refused;
     }
     ctx.ui.setStatus(1, kCalculationDoneStatus);

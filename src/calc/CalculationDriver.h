@@ -30,7 +30,8 @@ inline constexpr double kProposedRange = 50.0;
 
 enum class CalculationOutcome {
     NoLineData, ///< the line data were not accepted; nothing happened
-    Refused,    ///< a pass refused the configuration (its message was shown); no variant
+    Refused,    ///< a pass refused the configuration (its message was shown), or a question was
+                ///< declined; no variant, and both records are as they were before
     Done        ///< the profile holds the new variant's fields; create the variant from it
 };
 
@@ -40,8 +41,9 @@ enum class CalculationOutcome {
 CalculationOutcome calculate(PassContext& ctx, CalculationDataWindow* window = nullptr);
 
 /// The range step: asks until the range is positive, sets the range, step and profile length
-/// of the pass, takes the building into the result and asks for the comment.
-void askCalculationRange(PassContext& ctx);
+/// of the pass, takes the building into the result and asks for the comment. False when the
+/// range question was declined.
+bool askCalculationRange(PassContext& ctx);
 
 /// Takes the building of the building dialog into the result (x values with the tower shift).
 void takeBuildingIntoResult(PassContext& ctx);

@@ -3,6 +3,7 @@
 // The desktop program answers with its dialogs and status bar, velt-calc with the values
 // of the project file, tests with a scripted fake.
 
+#include <optional>
 #include <string>
 
 namespace velt {
@@ -15,12 +16,14 @@ class CalculationUi {
     virtual void setStatus(int panel, const std::string& text) = 0;
     /// A modal message box with a fixed text.
     virtual void showMessage(const std::string& text) = 0;
-    /// The calculation range dialog, its field preset to `proposed`; returns the field text.
-    virtual std::string askCalculationRange(const std::string& proposed) = 0;
+    /// The calculation range dialog, its field preset to `proposed`; returns the field text,
+    /// or none when the question has no further answer (the calculation then stops, refused).
+    virtual std::optional<std::string> askCalculationRange(const std::string& proposed) = 0;
     /// The comment dialog with an empty field; returns the field text.
     virtual std::string askComment() = 0;
-    /// The drawing range dialog, its field preset to `proposed`; returns the field text.
-    virtual std::string askDrawingRange(const std::string& proposed) = 0;
+    /// The drawing range dialog, its field preset to `proposed`; returns the field text, or
+    /// none as for the range.
+    virtual std::optional<std::string> askDrawingRange(const std::string& proposed) = 0;
 };
 
 } // namespace velt

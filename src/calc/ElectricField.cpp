@@ -111,7 +111,10 @@ bool computeElectricField(PassContext& ctx, double lineMode, double lineX, bool 
     if (!onConductors) {
         r.resultOnConductors = false;
         const auto& positions = lineMode == 1.0 ? points.y : points.x;
-        sampleProfile(ctx, points.count, positions.data(), values, onConductors, lineX, magnetic);
+        if (!sampleProfile(ctx, points.count, positions.data(), values, onConductors, lineX,
+                           magnetic)) {
+            return false;
+        }
     } else {
         r.resultOnConductors = true;
         r.maxSurfaceGradient = surfaceFieldFromMaximum(surfaceMaximum(values, points.count));

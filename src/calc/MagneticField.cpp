@@ -112,7 +112,9 @@ bool computeMagneticField(PassContext& ctx, double lineMode, double lineX, bool 
     std::copy(points.x.begin(), points.x.end(), std::begin(r.resultPositionH));
     if (!onConductors) {
         r.resultOnConductors = false;
-        sampleProfile(ctx, points.count, points.y.data(), values, onConductors, lineX, true);
+        if (!sampleProfile(ctx, points.count, points.y.data(), values, onConductors, lineX, true)) {
+            return false;
+        }
     } else {
         r.resultOnConductors = true;
         // A magnetic calculation has no interference levels; none may be left from before.

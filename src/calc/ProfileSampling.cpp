@@ -49,19 +49,23 @@ std::int32_t highestConductor(const LineProject& p) {
     return highest;
 }
 
-void askDrawingRange(PassContext& ctx) {
+bool askDrawingRange(PassContext& ctx) {
     const LineProject& p = ctx.project;
     FieldProfile& r = ctx.profile;
     for (;;) {
         const double proposed =
             !p.towerShifted && p.halfRange > 0.0 ? p.halfRange : p.profileLength;
-        r.drawRange = readDecimal(ctx.ui.askDrawingRange(formatNumber("%.2lf", proposed)));
+        const auto answer = ctx.ui.askDrawingRange(formatNumber("%.2lf", proposed));
+        if (!answer) {
+            return false;
+        }
+        r.drawRange = readDecimal(*answer);
         if (r.drawRange <= 0.0) {
             ctx.ui.showMessage("Zakres rysunku musi być większy od 0.0 [m]!");
         } else if (r.drawRange > p.profileLength) {
             ctx.ui.showMessage("Zakres rysunku nie może być większy od zakresu obliczeń!");
         } else {
-            return;
+            return true;
         }
     }
 }
@@ -83,7 +87,7 @@ void storeAxis(const LineProject& p, FieldProfile& r, bool verticalLine) {
 
 } // namespace
 
-void sampleProfile(PassContext& ctx, int count, const double* positions, const double* values,
+bool sampleProfile(PassContext& ctx, int count, const double* positions, const double* values,
                    bool /*onConductors*/, double lineX, bool magnetic) {
     LineProject& p = ctx.project;
     FieldProfile& r = ctx.profile;
@@ -94,9 +98,11 @@ void sampleProfile(PassContext& ctx, int count, const double* positions, const d
     }
     r.maxConductorHeight = highestConductor(p);
     if (!p.towerShifted && p.firstPassRunning) {
-        return;
+        return true;
     }
-    askDrawingRange(ctx);
+    if (!askDrawingRange(ctx)) {
+        return false;
+    }
     r.resultDrawRange = r.drawRange;
     r.valueAxisMax = std::trunc(1.0 + 10.0 * r.resultMaxValue) * 0.1;
     r.valueAxisStep = 0.1 * r.valueAxisMax;
@@ -107,6 +113,7 @@ void sampleProfile(PassContext& ctx, int count, const double* positions, const d
     copyGeometrySnapshot(ctx);
     copyTowerNames(ctx);
     copyLineResults(ctx, lineX);
+    return true;
 }
 
 } // namespace velt

@@ -108,11 +108,7 @@ int calculateProject(const Options& options, std::ostream& out, std::ostream& er
 
     BatchUi ui(loaded->answers, err);
     PassContext ctx{*project, *profile, loaded->form, ui};
-    try {
-        if (calculate(ctx) != CalculationOutcome::Done) {
-            return kExitRefused;
-        }
-    } catch (const BatchAnswerRefused&) {
+    if (calculate(ctx) != CalculationOutcome::Done) {
         return kExitRefused;
     }
 

@@ -15,9 +15,9 @@ void BatchUi::showMessage(const std::string& text) {
     err_ << text << '\n';
 }
 
-std::string BatchUi::askCalculationRange(const std::string& proposed) {
+std::optional<std::string> BatchUi::askCalculationRange(const std::string& proposed) {
     if (rangeQuestions_++ > 0) {
-        throw BatchAnswerRefused{};
+        return std::nullopt;
     }
     return answers_.range ? numberText(*answers_.range) : proposed;
 }
@@ -26,9 +26,9 @@ std::string BatchUi::askComment() {
     return answers_.comment;
 }
 
-std::string BatchUi::askDrawingRange(const std::string& proposed) {
+std::optional<std::string> BatchUi::askDrawingRange(const std::string& proposed) {
     if (drawingQuestions_++ > 0) {
-        throw BatchAnswerRefused{};
+        return std::nullopt;
     }
     return answers_.drawRange ? numberText(*answers_.drawRange) : proposed;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The calculation's questions answered from the project file; messages go to the error
-// stream. A question asked again after a refusal has no other answer: the run stops.
+// stream. A question asked again after a refusal has no other answer: it is declined, and
+// the calculation stops refused.
 
 #include "calc/CalculationUi.h"
 #include "project/ProjectFile.h"
@@ -10,19 +11,15 @@
 
 namespace velt {
 
-/// Thrown when a question is asked a second time: the first answer was refused and its
-/// message has been written.
-struct BatchAnswerRefused {};
-
 class BatchUi : public CalculationUi {
   public:
     BatchUi(const CalculationAnswers& answers, std::ostream& err);
 
     void setStatus(int panel, const std::string& text) override;
     void showMessage(const std::string& text) override;
-    std::string askCalculationRange(const std::string& proposed) override;
+    std::optional<std::string> askCalculationRange(const std::string& proposed) override;
     std::string askComment() override;
-    std::string askDrawingRange(const std::string& proposed) override;
+    std::optional<std::string> askDrawingRange(const std::string& proposed) override;
 
     /// The last status text of the message panel.
     const std::string& status() const { return status_; }

@@ -391,5 +391,70 @@ TEST_F(LineDataTwoDoorsTest, AHandSetUpSavedAndReopenedGivesTheSameReport) {
     EXPECT_TRUE(prompter->finished());
 }
 
+// Whatever the desktop program saves, velt-calc runs: set-ups made by hand through every
+// dialog path, calculated with changed ranges, saved as projects and run through the batch
+// door, which gives the same report.
+TEST_F(LineDataTwoDoorsTest, WhatTheDesktopSavesVeltCalcRuns) {
+    const char* const setUps[] = {
+        R"({"tower": "S12", "workingHeight": 10, "groundWireHeight": 14, "field": "electric",
+            "mode": "line", "line": {"kind": "horizontal", "y": 1.5}, "range": 30,
+            "drawRange": 25, "comment": "S12 electric"})",
+        R"({"tower": "S12", "workingHeight": 11, "groundWireHeight": 15, "field": "electric",
+            "mode": "conductors", "interference": {"distance": 15, "frequencyMHz": 1},
+            "range": 20, "comment": "S12 conductors"})",
+        R"({"tower": "H52", "workingHeight": 14, "groundWireHeight": 24, "field": "magnetic",
+            "mode": "line", "line": {"kind": "vertical", "x": 6}, "currents": [500],
+            "range": 12, "drawRange": 20, "comment": "H52 vertical"})",
+        R"({"tower": "H52", "workingHeight": 14, "groundWireHeight": 24, "field": "electric",
+            "mode": "line", "line": {"kind": "horizontal", "y": 2}, "towerShift": 7.5,
+            "building": {"frontX": 20, "frontY": 6, "roofX": 28, "roofY": 9},
+            "range": 45, "drawRange": 33.5, "comment": "H52 shifted, building"})",
+        R"({"tower": "Z52", "workingHeight": 12, "groundWireHeight": 30, "field": "magnetic",
+            "mode": "line", "line": {"kind": "horizontal", "y": 1}, "phaseOrder": "RST-TRS",
+            "currents": [500, 300],
+            "shieldWires": {"diameter": 0.02, "positions": [[-15, 8], [15, 8]]},
+            "range": 30, "drawRange": 25, "comment": "Z52 magnetic, shield wires"})",
+        R"({"tower": "Z52", "workingHeight": 12, "groundWireHeight": 30, "field": "magnetic",
+            "mode": "conductors", "phaseOrder": "RST-TRS", "currents": [500, 300],
+            "range": 35, "comment": "Z52 surface induction"})",
+    };
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    showMainWindow();
+    int variant = 0;
+    for (const char* text : setUps) {
+        const json project = json::parse(text);
+        const std::string comment = project["comment"];
+        SCOPED_TRACE(comment);
+        HandSetUp hand(*prompter, project, folder.path(), false, variant++ > 0);
+        openLineData([&](QDialog& d) { return hand.run(d); });
+        ASSERT_TRUE(app->project().lineDataAccepted);
+        answerTheQuestions(project);
+        app->mainWindow().Oblicz();
+        const QString base = folder.filePath(QStringLiteral("variant-%1").arg(variant));
+        const std::string desktop = savedReport(base);
+
+        prompter->expectFileName(base + ".json");
+        child<QAction>(app->mainWindow(), "Zapiszprojektjako1").trigger();
+        std::ostringstream out;
+        std::ostringstream err;
+        ASSERT_EQ(
+            runVeltCalc({(base + ".json").toStdString(), "-o", (base + "-calc").toStdString()}, out,
+                        err),
+            0)
+            << err.str() << readText(base + ".json");
+        EXPECT_EQ(readText(base + "-calc.txt"), desktop);
+        // The project holds the answers this calculation used (on the conductors no
+        // drawing range is used).
+        const json saved = json::parse(readText(base + ".json"));
+        for (const char* key : {"range", "drawRange", "comment"}) {
+            if (std::string(key) != "drawRange" || project["mode"] != "conductors") {
+                EXPECT_EQ(saved.value(key, json()), project.value(key, json())) << key;
+            }
+        }
+    }
+    EXPECT_TRUE(prompter->messages.isEmpty()) << prompter->messages.join("; ").toStdString();
+}
+
 } // namespace
 } // namespace velt::test

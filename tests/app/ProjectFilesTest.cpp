@@ -123,6 +123,53 @@ TEST_F(ProjectFilesTest, EveryExampleOpensAndGivesVeltCalcsReport) {
     EXPECT_EQ(app->mainWindow().mdiArea().subWindowList().size(), exampleFiles().size());
 }
 
+// A project opened, calculated with other ranges and saved holds what that calculation used:
+// velt-calc runs it, and opening it again proposes those ranges.
+TEST_F(ProjectFilesTest, ASavedProjectKeepsTheRangesItWasCalculatedWith) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    showMainWindow();
+    openProject(exampleFiles().filter("z52").value(0));
+    answerWith("TW_ZObl", "Edit1", "30");
+    prompter->expectClick("TW_Kom", "BitBtn1");
+    // The file's drawing range of 40 m is offered first and refused for a range of 30 m.
+    prompter->expect("TW_ZRys", [](QDialog& d) {
+        EXPECT_EQ(textOf(d, "Edit1"), "40.00");
+        return clickIn(d, "BitBtn1");
+    });
+    answerWith("TW_ZRys", "Edit1", "25");
+    app->mainWindow().Oblicz();
+    EXPECT_EQ(prompter->messages,
+              QStringList({"Zakres rysunku nie może być większy od zakresu obliczeń!"}));
+
+    const QString saved = folder.filePath("z52.json");
+    prompter->expectFileName(saved);
+    child<QAction>(app->mainWindow(), "Zapiszprojektjako1").trigger();
+    const json project = json::parse(readText(saved));
+    EXPECT_EQ(project["range"], 30.0);
+    EXPECT_EQ(project["drawRange"], 25.0);
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(
+        runVeltCalc({saved.toStdString(), "-o", folder.filePath("calc").toStdString()}, out, err),
+        0)
+        << err.str();
+
+    openProject(saved);
+    prompter->expect("TW_ZObl", [](QDialog& d) {
+        EXPECT_EQ(textOf(d, "Edit1"), "30");
+        return clickIn(d, "BitBtn1");
+    });
+    prompter->expectClick("TW_Kom", "BitBtn1");
+    prompter->expect("TW_ZRys", [](QDialog& d) {
+        EXPECT_EQ(textOf(d, "Edit1"), "25.00");
+        return clickIn(d, "BitBtn1");
+    });
+    app->mainWindow().Oblicz();
+    EXPECT_EQ(prompter->messages.size(), 1);
+    EXPECT_FALSE(app->document().modified());
+}
+
 // The dialog shows the opened line; its own OK accepts the very same line again.
 TEST_F(ProjectFilesTest, TheLineDataDialogShowsTheOpenedLine) {
     openProject(exampleFiles().filter("h52").value(0));

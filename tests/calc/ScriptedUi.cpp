@@ -3,12 +3,15 @@
 namespace velt::testing {
 namespace {
 
-std::string next(std::deque<std::string>& script, const std::string& proposed) {
+std::optional<std::string> next(std::deque<std::string>& script, const std::string& proposed) {
     if (script.empty()) {
         return proposed;
     }
     std::string answer = script.front();
     script.pop_front();
+    if (answer == ScriptedUi::kDecline) {
+        return std::nullopt;
+    }
     return answer;
 }
 
@@ -28,7 +31,7 @@ void ScriptedUi::showMessage(const std::string& text) {
     log.push_back("message " + text);
 }
 
-std::string ScriptedUi::askCalculationRange(const std::string& proposed) {
+std::optional<std::string> ScriptedUi::askCalculationRange(const std::string& proposed) {
     log.push_back("range? " + proposed);
     return next(rangeAnswers, proposed);
 }
@@ -38,7 +41,7 @@ std::string ScriptedUi::askComment() {
     return comment;
 }
 
-std::string ScriptedUi::askDrawingRange(const std::string& proposed) {
+std::optional<std::string> ScriptedUi::askDrawingRange(const std::string& proposed) {
     ++drawingRangeQuestions;
     log.push_back("draw? " + proposed);
     return next(drawingRangeAnswers, proposed);

@@ -17,9 +17,9 @@ class ScriptedUi : public CalculationUi, public CalculationDataWindow {
   public:
     void setStatus(int panel, const std::string& text) override;
     void showMessage(const std::string& text) override;
-    std::string askCalculationRange(const std::string& proposed) override;
+    std::optional<std::string> askCalculationRange(const std::string& proposed) override;
     std::string askComment() override;
-    std::string askDrawingRange(const std::string& proposed) override;
+    std::optional<std::string> askDrawingRange(const std::string& proposed) override;
     void open() override { log.push_back("open"); }
     void repaint() override { log.push_back("repaint"); }
     void close() override { log.push_back("close"); }
@@ -27,6 +27,8 @@ class ScriptedUi : public CalculationUi, public CalculationDataWindow {
     /// How many lines of the log start with `prefix`.
     int count(const std::string& prefix) const;
 
+    /// A scripted answer that declines the question.
+    static inline const std::string kDecline = "(declined)";
     std::deque<std::string> rangeAnswers;        ///< answered in order, then the proposal
     std::deque<std::string> drawingRangeAnswers; ///< answered in order, then the proposal
     std::string comment;                         ///< the answer to every comment question
