@@ -5,40 +5,16 @@
 #include "calc/CapacitanceMatrix.h"
 #include "calc/FieldConstants.h"
 #include "calc/FieldPassCommon.h"
+#include "calc/PhaseCurrents.h"
 #include "calc/PhaseTables.h"
 #include "calc/ProfileSampling.h"
 #include "calc/SurfaceResults.h"
-#include "model/DecimalText.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace velt {
 namespace {
-
-struct Amplitudes {
-    double entered1 = 0.0;
-    double entered2 = 0.0;
-    double first = 0.0;  ///< the larger current, carried by conductors 1..3
-    double second = 0.0; ///< the smaller one, carried by the second circuit
-};
-
-Amplitudes readCurrents(const LineProject& p, const LineDataForm& form, bool onConductors) {
-    Amplitudes a;
-    a.entered1 = readDecimal(form.currents.firstCircuit);
-    if (p.circuitMode != 1) {
-        a.entered2 = readDecimal(form.currents.secondCircuit);
-        a.first = std::max(a.entered1, a.entered2);
-        a.second = std::min(a.entered1, a.entered2);
-    } else {
-        a.first = a.entered1;
-    }
-    if (onConductors) {
-        a.first /= p.phaseBundleSize;
-        a.second /= p.phaseBundleSize;
-    }
-    return a;
-}
 
 struct PointField {
     double magnitude = 0.0;
@@ -77,7 +53,7 @@ bool computeMagneticField(PassContext& ctx, double lineMode, double lineX, bool 
         return false;
     }
     LineProject& p = ctx.project;
-    const Amplitudes amps = readCurrents(p, ctx.form, onConductors);
+    const CircuitCurrents amps = circuitCurrents(p, ctx.form, onConductors);
     ctx.ui.setStatus(1, "Poczekaj chwilę. Wykonuję obliczenia pola magnetycznego...");
     const std::uint32_t bundleSize = p.phaseBundleSize;
     BundleExpansion expansion(p, onConductors);

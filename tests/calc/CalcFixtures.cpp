@@ -26,6 +26,21 @@ void setUpBuiltIn(Bench& b, int index, const std::string& hw, const std::string&
     accept(b, builtInTowers()[index], index, hw, hg);
 }
 
+void setUpTower(Bench& b, const TowerDefinition& tower, const std::string& hw,
+                const std::string& hg) {
+    accept(b, tower, 0, hw, hg);
+}
+
+void shiftTower(Bench& b, double shift) {
+    LineProject& p = *b.project;
+    for (std::uint32_t i = 1; i <= p.conductorCount; ++i) {
+        p.conductorX[i] += shift;
+    }
+    p.towerShift = shift;
+    p.towerShifted = shift > 0.0;
+    b.form.towerShift = std::to_string(shift);
+}
+
 void setUpLargest(Bench& b) {
     TowerDefinition tower = builtInTowers()[2];
     tower.phaseBundleSize = 4;

@@ -6,6 +6,7 @@
 #include "model/FieldProfile.h"
 #include "model/LineDataForm.h"
 #include "model/LineProject.h"
+#include "model/TowerDefinition.h"
 
 #include <memory>
 #include <string>
@@ -24,6 +25,13 @@ struct Bench {
 /// A built-in tower (list index) at working height `hw` and ground-wire height `hg`,
 /// accepted as the line-data dialog would accept it.
 void setUpBuiltIn(Bench& b, int index, const std::string& hw = "12", const std::string& hg = "40");
+
+/// Any tower, accepted the same way.
+void setUpTower(Bench& b, const TowerDefinition& tower, const std::string& hw = "12",
+                const std::string& hg = "40");
+
+/// Moves the accepted tower `shift` to the right, as the tower-shift dialog does.
+void shiftTower(Bench& b, double shift);
 
 /// The largest configuration the model computes on the conductors: two circuits of
 /// four-conductor bundles, two ground wires, 13 shield wires and a building (59 conductors
