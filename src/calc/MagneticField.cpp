@@ -5,6 +5,8 @@
 #include "calc/CapacitanceMatrix.h"
 #include "calc/FieldConstants.h"
 #include "calc/FieldPassCommon.h"
+#include "calc/MagneticEngine.h"
+#include "calc/NeighbourConductors.h"
 #include "calc/PhaseCurrents.h"
 #include "calc/PhaseTables.h"
 #include "calc/ProfileSampling.h"
@@ -12,19 +14,15 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace velt {
 namespace {
 
-struct PointField {
-    double magnitude = 0.0;
-    double componentX = 0.0;
-    double componentY = 0.0;
-};
-
-PointField fieldAt(const LineProject& p, const double (&currents)[kInstants + 1][kConductorSlots],
-                   double px, double py) {
-    PointField f;
+InstantMaxima fieldAt(const LineProject& p,
+                      const double (&currents)[kInstants + 1][kConductorSlots], double px,
+                      double py) {
+    InstantMaxima f;
     for (int k = 1; k <= kInstants; ++k) {
         double hx = 0.0;
         double hy = 0.0;
@@ -55,6 +53,11 @@ bool computeMagneticField(PassContext& ctx, double lineMode, double lineX, bool 
     LineProject& p = ctx.project;
     const CircuitCurrents amps = circuitCurrents(p, ctx.form, onConductors);
     ctx.ui.setStatus(1, "Poczekaj chwilę. Wykonuję obliczenia pola magnetycznego...");
+    // Every line's currents add up; taken before the bundles expand.
+    std::optional<MagneticEngine> corridor;
+    if (!ctx.form.options.neighbours.empty()) {
+        corridor.emplace(corridorConductors(p, ctx.form, onConductors));
+    }
     const std::uint32_t bundleSize = p.phaseBundleSize;
     BundleExpansion expansion(p, onConductors);
     assignRadii(p, expansion.expanded());
@@ -74,7 +77,7 @@ bool computeMagneticField(PassContext& ctx, double lineMode, double lineX, bool 
     passPoints(p, lineMode, lineX, onConductors, points);
     double values[kProfileSlots] = {};
     evaluatePoints(ctx, points, p.phaseConductorCount, values, [&](int i, double px, double py) {
-        const PointField f = fieldAt(p, currents, px, py);
+        const InstantMaxima f = corridor ? corridor->at(px, py) : fieldAt(p, currents, px, py);
         p.fieldComponentX[i] = f.componentX;
         p.fieldComponentY[i] = f.componentY;
         return f.magnitude;

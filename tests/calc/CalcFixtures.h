@@ -38,6 +38,14 @@ void shiftTower(Bench& b, double shift);
 /// once the bundles are expanded).
 void setUpLargest(Bench& b);
 
+/// Built-in tower `index` as a neighbouring line at `offset`, hanging as setUpBuiltIn hangs
+/// it, with the main line's own peak voltage and `current` in each circuit.
+NeighbourLine builtInNeighbour(int index, double offset, double current = 500.0);
+
+/// The largest corridor: Z52 with bundles of four, and three neighbours of 24-conductor
+/// bundles with 14 ground wires each (500 conductors once every bundle is expanded).
+void setUpLargestCorridor(Bench& b);
+
 /// Prepares a pass along a horizontal line at `y` over `range` for an unshifted tower in
 /// the frame the first pass uses (axis at `range` / 2), without the drawing-range question.
 void prepareFullWidth(Bench& b, double range, double y);
