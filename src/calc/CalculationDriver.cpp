@@ -1,6 +1,7 @@
 #include "calc/CalculationDriver.h"
 
 #include "calc/Computability.h"
+#include "calc/CorridorChecks.h"
 #include "calc/FieldConstants.h"
 #include "calc/VariantFields.h"
 #include "model/DecimalText.h"
@@ -29,11 +30,13 @@ class FirstPassOffset {
         for (double& x : project_.conductorX) {
             x += dx;
         }
+        project_.frameOffset = dx;
         applied_ = true;
     }
     void remove() {
         if (applied_) {
             std::copy(saved_.begin(), saved_.end(), std::begin(project_.conductorX));
+            project_.frameOffset = 0.0;
             applied_ = false;
         }
     }
@@ -193,7 +196,11 @@ CalculationOutcome calculate(PassContext& ctx, CalculationDataWindow* window) {
         return CalculationOutcome::NoLineData;
     }
     // A configuration the passes cannot compute is refused before anything is asked.
-    if (const auto refusal = checkComputable(p, form.onConductors())) {
+    auto refusal = checkComputable(p, form.onConductors());
+    if (!refusal) {
+        refusal = checkCorridor(p, form, form.onConductors());
+    }
+    if (refusal) {
         ctx.ui.showMessage(*refusal);
         return CalculationOutcome::Refused;
     }

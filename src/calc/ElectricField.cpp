@@ -4,8 +4,10 @@
 #include "calc/BundleExpansion.h"
 #include "calc/CapacitanceMatrix.h"
 #include "calc/Computability.h"
+#include "calc/ElectricEngine.h"
 #include "calc/FieldConstants.h"
 #include "calc/FieldPassCommon.h"
+#include "calc/NeighbourConductors.h"
 #include "calc/PhaseTables.h"
 #include "calc/ProfileSampling.h"
 #include "calc/SurfaceResults.h"
@@ -13,6 +15,7 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <optional>
 
 namespace velt {
 namespace {
@@ -85,11 +88,21 @@ bool computeElectricField(PassContext& ctx, double lineMode, double lineX, bool 
     }
     LineProject& p = ctx.project;
     ctx.ui.setStatus(1, "Poczekaj chwilę. Wykonuję obliczenia pola elektrycznego...");
+    // Lines beside this one share one matrix with it; taken before the bundles expand.
+    const bool corridor = !ctx.form.options.neighbours.empty();
+    const ConductorList conductors =
+        corridor ? corridorConductors(p, ctx.form, onConductors) : ConductorList{};
     const std::uint32_t bundleSize = p.phaseBundleSize;
     BundleExpansion expansion(p, onConductors);
     assignRadii(p, expansion.expanded());
     p.potentialFactor = 1.0 / (2.0 * kPi * kEps0);
-    if (!buildCapacitanceMatrix(p, ctx.ui)) {
+    bool solved = buildCapacitanceMatrix(p, ctx.ui);
+    std::optional<ElectricEngine> engine;
+    if (solved && corridor) {
+        engine = ElectricEngine::solve(conductors);
+        solved = engine.has_value();
+    }
+    if (!solved) {
         expansion.undo();
         ctx.ui.setStatus(0, "");
         ctx.ui.setStatus(1, "");
@@ -102,8 +115,9 @@ bool computeElectricField(PassContext& ctx, double lineMode, double lineX, bool 
     EvaluationPoints points;
     passPoints(p, lineMode, lineX, onConductors, points);
     double values[kProfileSlots] = {};
-    evaluatePoints(ctx, points, p.conductorCount, values,
-                   [&](int, double px, double py) { return fieldAt(p, *charges, px, py); });
+    evaluatePoints(ctx, points, p.conductorCount, values, [&](int, double px, double py) {
+        return engine ? engine->rms(px, py) : fieldAt(p, *charges, px, py);
+    });
     ctx.ui.setStatus(0, "");
     ctx.ui.setStatus(1, "Obliczenia wykonane!");
 

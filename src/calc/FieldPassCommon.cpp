@@ -1,6 +1,7 @@
 #include "calc/FieldPassCommon.h"
 
 #include "calc/Computability.h"
+#include "calc/CorridorChecks.h"
 #include "calc/PassProgress.h"
 #include "calc/SurfaceResults.h"
 #include "model/TextSlots.h"
@@ -18,6 +19,9 @@ bool admitPass(PassContext& ctx, bool onConductors, bool electric) {
     }
     if (!refusal && electric && onConductors && ctx.form.interferenceChecked) {
         refusal = checkInterferenceInputs(p, ctx.form);
+    }
+    if (!refusal) {
+        refusal = checkCorridor(p, ctx.form, onConductors);
     }
     if (refusal) {
         ctx.ui.showMessage(*refusal);

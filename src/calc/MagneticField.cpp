@@ -5,50 +5,24 @@
 #include "calc/CapacitanceMatrix.h"
 #include "calc/FieldConstants.h"
 #include "calc/FieldPassCommon.h"
+#include "calc/MagneticEngine.h"
+#include "calc/NeighbourConductors.h"
+#include "calc/PhaseCurrents.h"
 #include "calc/PhaseTables.h"
 #include "calc/ProfileSampling.h"
 #include "calc/SurfaceResults.h"
-#include "model/DecimalText.h"
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace velt {
 namespace {
 
-struct Amplitudes {
-    double entered1 = 0.0;
-    double entered2 = 0.0;
-    double first = 0.0;  ///< the larger current, carried by conductors 1..3
-    double second = 0.0; ///< the smaller one, carried by the second circuit
-};
-
-Amplitudes readCurrents(const LineProject& p, const LineDataForm& form, bool onConductors) {
-    Amplitudes a;
-    a.entered1 = readDecimal(form.currents.firstCircuit);
-    if (p.circuitMode != 1) {
-        a.entered2 = readDecimal(form.currents.secondCircuit);
-        a.first = std::max(a.entered1, a.entered2);
-        a.second = std::min(a.entered1, a.entered2);
-    } else {
-        a.first = a.entered1;
-    }
-    if (onConductors) {
-        a.first /= p.phaseBundleSize;
-        a.second /= p.phaseBundleSize;
-    }
-    return a;
-}
-
-struct PointField {
-    double magnitude = 0.0;
-    double componentX = 0.0;
-    double componentY = 0.0;
-};
-
-PointField fieldAt(const LineProject& p, const double (&currents)[kInstants + 1][kConductorSlots],
-                   double px, double py) {
-    PointField f;
+InstantMaxima fieldAt(const LineProject& p,
+                      const double (&currents)[kInstants + 1][kConductorSlots], double px,
+                      double py) {
+    InstantMaxima f;
     for (int k = 1; k <= kInstants; ++k) {
         double hx = 0.0;
         double hy = 0.0;
@@ -77,8 +51,13 @@ bool computeMagneticField(PassContext& ctx, double lineMode, double lineX, bool 
         return false;
     }
     LineProject& p = ctx.project;
-    const Amplitudes amps = readCurrents(p, ctx.form, onConductors);
+    const CircuitCurrents amps = circuitCurrents(p, ctx.form, onConductors);
     ctx.ui.setStatus(1, "Poczekaj chwilę. Wykonuję obliczenia pola magnetycznego...");
+    // Every line's currents add up; taken before the bundles expand.
+    std::optional<MagneticEngine> corridor;
+    if (!ctx.form.options.neighbours.empty()) {
+        corridor.emplace(corridorConductors(p, ctx.form, onConductors));
+    }
     const std::uint32_t bundleSize = p.phaseBundleSize;
     BundleExpansion expansion(p, onConductors);
     assignRadii(p, expansion.expanded());
@@ -98,7 +77,7 @@ bool computeMagneticField(PassContext& ctx, double lineMode, double lineX, bool 
     passPoints(p, lineMode, lineX, onConductors, points);
     double values[kProfileSlots] = {};
     evaluatePoints(ctx, points, p.phaseConductorCount, values, [&](int i, double px, double py) {
-        const PointField f = fieldAt(p, currents, px, py);
+        const InstantMaxima f = corridor ? corridor->at(px, py) : fieldAt(p, currents, px, py);
         p.fieldComponentX[i] = f.componentX;
         p.fieldComponentY[i] = f.componentY;
         return f.magnitude;

@@ -23,8 +23,12 @@ ConductorPhase conductorPhase(std::uint32_t i, std::uint32_t bundleSize, bool sw
     return {2, 4 - m};
 }
 
+double phaseLag(int j) {
+    return (j - 1) * 2.0 * (1.0 / 3.0) * kPi;
+}
+
 double phaseValue(double peak, int j, double t) {
-    return peak * std::sin(kOmega * t - (j - 1) * 2.0 * (1.0 / 3.0) * kPi);
+    return peak * std::sin(kOmega * t - phaseLag(j));
 }
 
 } // namespace velt

@@ -19,6 +19,9 @@ struct ConductorPhase {
 ConductorPhase conductorPhase(std::uint32_t i, std::uint32_t bundleSize, bool swapped,
                               bool electric, bool expanded);
 
+/// How far phase j (1..3) lags phase R [rad].
+double phaseLag(int j);
+
 /// Instantaneous value of phase j (1..3) of a symmetrical system of amplitude `peak`.
 double phaseValue(double peak, int j, double t);
 

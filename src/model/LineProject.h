@@ -83,6 +83,10 @@ struct LineProject {
     double lastHalfRange{};
     bool firstPassRunning{};
     double firstPassMaxIndex{};
+    /// What the running pass added to every conductor x [m]: the half range in the first
+    /// pass of a horizontal line under an unshifted tower, else 0. Lines beside this one
+    /// are placed in the same frame.
+    double frameOffset{};
 };
 
 } // namespace velt
