@@ -224,7 +224,7 @@ std::optional<std::string> checkLineData(LineProject& project, TowerChoiceState&
     if (auto refused = checkCalculationLine(project, form)) {
         return refused;
     }
-    if (hw > hg) {
+    if (project.groundWireCount > 0 && hw > hg) {
         return kGroundTooLowMessage;
     }
     if (indicator.colour == HeightIndicator::Red) {

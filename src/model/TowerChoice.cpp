@@ -62,12 +62,14 @@ void chooseTower(LineProject& project, TowerChoiceState& state, const TowerDefin
 HeightCheckResult checkHeights(LineProject& project, TowerChoiceState& state,
                                const std::string& workingHeightText,
                                const std::string& groundHeightText) {
-    if (workingHeightText.empty() || groundHeightText.empty()) {
+    // A tower without ground wires needs no ground-wire height.
+    const bool grounds = project.groundWireCount > 0;
+    if (workingHeightText.empty() || (grounds && groundHeightText.empty())) {
         return {true, HeightIndicator::Red, "Nie podano wysokości przewodów!"};
     }
     double hw = readDecimal(workingHeightText);
-    double hg = readDecimal(groundHeightText);
-    if (!(hw > 0.0) || !(hg > 0.0) || hg < hw) {
+    double hg = grounds ? readDecimal(groundHeightText) : 0.0;
+    if (!(hw > 0.0) || (grounds && (!(hg > 0.0) || hg < hw))) {
         return {true, HeightIndicator::Red, "Niepoprawne wysokości przewodów!"};
     }
     hw = std::min(hw, kMaxSuspensionHeight);
@@ -91,7 +93,7 @@ HeightCheckResult checkHeights(LineProject& project, TowerChoiceState& state,
     for (std::uint32_t i = 1; i <= all; ++i) {
         highest = std::max(highest, project.conductorY[i]);
     }
-    if (hg >= highest) {
+    if (!grounds || hg >= highest) {
         return {true, HeightIndicator::Green, "Wysokości przewodów są poprawne."};
     }
     return {true, HeightIndicator::Red, "Wyskość przewodów odgromowych jest za niska!"};

@@ -84,8 +84,12 @@ bool isUsableTower(const TowerDefinition& tower) {
         std::uint64_t{tower.phaseConductorCount} + std::uint64_t{tower.groundWireCount};
     if (used > static_cast<std::uint64_t>(kTowerPositions))
         return false;
-    for (const std::uint32_t bundle : {tower.phaseBundleSize, tower.groundBundleSize}) {
-        if (bundle < 1 || bundle > kMaxBundleSize)
+    // A class without conductors has no bundles to size: many lines have no ground wire.
+    const std::pair<std::uint32_t, std::uint32_t> classes[] = {
+        {tower.phaseConductorCount, tower.phaseBundleSize},
+        {tower.groundWireCount, tower.groundBundleSize}};
+    for (const auto& [count, bundle] : classes) {
+        if ((count > 0 && bundle < 1) || bundle > kMaxBundleSize)
             return false;
     }
     for (const double value : {tower.nominalVoltage, tower.phaseVoltagePeak}) {

@@ -1,12 +1,14 @@
 #include "project/ProjectFile.h"
 
 #include "calc/Computability.h"
+#include "calc/CorridorChecks.h"
 #include "linedata/LineDataRules.h"
 #include "model/BuiltInTowers.h"
 #include "model/DecimalText.h"
 #include "model/FileNames.h"
 #include "model/TowerCatalogue.h"
-#include "project/CatalogueTower.h"
+#include "project/OptionsReader.h"
+#include "project/ProjectJson.h"
 #include "project/ProjectSchema.h"
 #include "project/TowerJson.h"
 
@@ -21,54 +23,15 @@
 namespace velt {
 namespace {
 
-using json = nlohmann::json;
+using namespace projectjson;
 
-const char* const kFileErrorText = "Nie mogę otworzyć pliku!\n";
-
-// Ends loading with a status and message.
-struct Stop {
-    LoadStatus status;
-    std::string message;
-};
-
-// The message names the key and quotes its unit and range from the schema.
-[[noreturn]] void malformed(const std::string& key, const std::string& what) {
-    throw Stop{LoadStatus::Refused, "Project key \"" + key + "\": " + what + projectKeyNote(key)};
-}
-
-[[noreturn]] void refuse(const std::string& message) {
-    throw Stop{LoadStatus::Refused, message};
-}
-
-std::string keyPath(const std::string& path, const std::string& key) {
-    return path.empty() ? key : path + "." + key;
-}
-
-// The keys an object may hold are the schema's; `probe` picks the form of a choice.
-void checkKeys(const json& object, const std::string& path, const char* probe = "") {
-    const std::vector<std::string> known = projectSchemaKeys(path, probe);
-    for (const auto& item : object.items()) {
-        if (std::find(known.begin(), known.end(), item.key()) == known.end()) {
-            std::string list;
-            for (const std::string& key : known) {
-                list.append(list.empty() ? "" : ", ").append(key);
-            }
-            throw Stop{LoadStatus::Refused, "Project key \"" + keyPath(path, item.key()) +
-                                                "\": unknown key (known here: " + list + ")"};
-        }
+ChosenTower towerOf(const json& project, const std::string& folder) {
+    const json* value = find(project, "tower");
+    if (value == nullptr) {
+        // Nothing chosen in the tower list: the OK chain says so.
+        return {TowerDefinition{}, -1, false};
     }
-}
-
-const json* find(const json& object, const char* key) {
-    const auto it = object.find(key);
-    return it == object.end() ? nullptr : &*it;
-}
-
-double numberOf(const json& value, const std::string& key) {
-    if (!value.is_number()) {
-        malformed(key, "a number is expected");
-    }
-    return value.get<double>();
+    return towerAt(*value, "tower", folder);
 }
 
 // A number key becomes the text of its dialog field; a missing one keeps the field's text.
@@ -77,106 +40,6 @@ void numberField(const json& object, const char* key, const std::string& context
     if (const json* value = find(object, key)) {
         field = numberText(numberOf(*value, context + key));
     }
-}
-
-const json& objectOf(const json& value, const std::string& key) {
-    if (!value.is_object()) {
-        malformed(key, "an object is expected");
-    }
-    return value;
-}
-
-// The object under `key`, holding only the `known` keys; nothing when the project leaves
-// it out.
-const json* sectionOf(const json& project, const char* key) {
-    const json* section = find(project, key);
-    if (section != nullptr) {
-        objectOf(*section, key);
-        checkKeys(*section, key);
-    }
-    return section;
-}
-
-// Index of `value` among `options`; the key's default when missing.
-int choiceOf(const json& object, const char* key, std::initializer_list<const char*> options,
-             int missing, const std::string& path = "") {
-    const json* value = find(object, key);
-    if (value == nullptr) {
-        return missing;
-    }
-    int index = 0;
-    std::string list;
-    for (const char* option : options) {
-        if (value->is_string() && value->get<std::string>() == option) {
-            return index;
-        }
-        list += (index == 0 ? "\"" : " or \"") + std::string(option) + "\"";
-        ++index;
-    }
-    malformed(keyPath(path, key), list + " is expected");
-}
-
-std::string folderPath(const std::string& folder, const std::string& name) {
-    const std::filesystem::path path(name);
-    if (folder.empty() || path.is_absolute()) {
-        return name;
-    }
-    return (std::filesystem::path(folder) / path).string();
-}
-
-struct ChosenTower {
-    TowerDefinition tower;
-    int listIndex = kBuiltInTowerCount; ///< an entry after the built-in ones
-};
-
-ChosenTower catalogueTower(const json& towerValue, const std::string& folder) {
-    checkKeys(towerValue, "tower", "catalogue");
-    const json* catalogue = find(towerValue, "catalogue");
-    const json* key = find(towerValue, "key");
-    if (catalogue == nullptr || !catalogue->is_string()) {
-        malformed("tower.catalogue", "the catalogue file name is expected");
-    }
-    if (key == nullptr || !key->is_string()) {
-        malformed("tower.key", "the tower's \"series <-> type\" key is expected");
-    }
-    const std::string path = folderPath(folder, catalogue->get<std::string>());
-    const std::string dataFile = catalogueFiles(path).dataName;
-    if (!std::ifstream(dataFile, std::ios::binary).is_open()) {
-        throw Stop{LoadStatus::FileError, kFileErrorText + dataFile};
-    }
-    std::string message;
-    auto tower = readCatalogueTower(path, key->get<std::string>(), message);
-    if (!tower) {
-        refuse(message);
-    }
-    return {std::move(*tower), kBuiltInTowerCount};
-}
-
-ChosenTower towerOf(const json& project, const std::string& folder) {
-    const json* towerValue = find(project, "tower");
-    if (towerValue == nullptr) {
-        // Nothing chosen in the tower list: the OK chain says so.
-        return {TowerDefinition{}, -1};
-    }
-    if (towerValue->is_string()) {
-        const TowerDefinition* builtIn = builtInTowerBySeries(towerValue->get<std::string>());
-        if (builtIn == nullptr) {
-            malformed("tower", "\"S12\", \"H52\", \"Z52\" or a tower object is expected");
-        }
-        return {*builtIn, static_cast<int>(builtIn - builtInTowers().data())};
-    }
-    if (!towerValue->is_object()) {
-        malformed("tower", "a series name or a tower object is expected");
-    }
-    if (towerValue->contains("catalogue")) {
-        return catalogueTower(*towerValue, folder);
-    }
-    std::string message;
-    auto tower = towerFromJson(*towerValue, message);
-    if (!tower) {
-        refuse(message);
-    }
-    return {std::move(*tower), kBuiltInTowerCount};
 }
 
 void readLine(const json& project, LineDataForm& form) {
@@ -274,6 +137,11 @@ LineSetup readInput(const json& project, LoadedProject& loaded) {
     LineSetup input;
     numberField(project, "workingHeight", "", form.workingHeight);
     numberField(project, "groundWireHeight", "", form.groundHeight);
+    // A tower without ground wires never reads the field; a height below ground is no height.
+    if (const json* ground = find(project, "groundWireHeight");
+        ground != nullptr && numberOf(*ground, "groundWireHeight") < 0.0) {
+        malformed("groundWireHeight", "the number must not be negative");
+    }
     form.fieldChoice = choiceOf(project, "field", {"electric", "magnetic"}, 0);
     form.modeChoice = choiceOf(project, "mode", {"conductors", "line"}, 1);
     readLine(project, form);
@@ -333,6 +201,7 @@ LoadResult loadProject(const std::string& jsonText, const std::string& folder, L
             return {LoadStatus::Refused, "The project file must hold one JSON object"};
         }
         LineSetup setup = readInput(document, loaded);
+        readOptions(document, folder, loaded.form.magnetic(), loaded.form.options);
         ChosenTower chosen = towerOf(document, folder);
         if (chosen.listIndex >= 0) {
             setup.tower = std::move(chosen.tower);
@@ -349,6 +218,10 @@ LoadResult loadProject(const std::string& jsonText, const std::string& folder, L
             return {LoadStatus::Refused, key.empty()
                                              ? refusal->message
                                              : "Project key \"" + key + "\": " + refusal->message};
+        }
+        if (auto refusal = checkCorridor(project, loaded.form, loaded.form.onConductors())) {
+            project.lineDataAccepted = false;
+            return {LoadStatus::Refused, std::move(*refusal)};
         }
         return {LoadStatus::Accepted, {}};
     } catch (const Stop& stop) {

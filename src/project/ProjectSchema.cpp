@@ -52,6 +52,17 @@ std::vector<std::string> keysOf(const json& object) {
     return keys;
 }
 
+// The items of an array, for each "[i]" that follows a key ("neighbours[2]").
+const json* itemsOf(const json* node, std::string_view indices) {
+    for (std::size_t at = indices.find('['); node != nullptr && at != std::string_view::npos;
+         at = indices.find('[', at + 1)) {
+        const json& array = resolved(*node);
+        const auto items = array.find("items");
+        node = items == array.end() ? nullptr : &*items;
+    }
+    return node;
+}
+
 } // namespace
 
 const json& projectSchema() {
@@ -64,7 +75,10 @@ const json* projectSchemaAt(std::string_view keyPath) {
     std::size_t start = 0;
     while (node != nullptr && start < keyPath.size()) {
         const std::size_t dot = std::min(keyPath.find('.', start), keyPath.size());
-        node = propertyOf(*node, std::string(keyPath.substr(start, dot - start)));
+        const std::string_view part = keyPath.substr(start, dot - start);
+        const std::size_t bracket = std::min(part.find('['), part.size());
+        node = propertyOf(*node, std::string(part.substr(0, bracket)));
+        node = itemsOf(node, part.substr(bracket));
         start = dot + 1;
     }
     return node == nullptr ? nullptr : &resolved(*node);

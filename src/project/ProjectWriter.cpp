@@ -66,13 +66,13 @@ void layOut(const json& value, const std::string& indent, std::string& out) {
     out.append("\n").append(indent).append(object ? "}" : "]");
 }
 
-json towerValue(const ProjectTower& chosen) {
-    if (chosen.builtIn) {
-        return chosen.tower.towerSeries;
+json towerValue(const TowerDefinition& chosenTower, bool builtIn) {
+    if (builtIn) {
+        return chosenTower.towerSeries;
     }
     // In full, so that the project does not need the catalogue it came from; the keys in
     // the schema's order (names first, then voltages, conductors and positions).
-    const nlohmann::json whole = towerToJson(chosen.tower);
+    const nlohmann::json whole = towerToJson(chosenTower);
     json tower = json::object();
     for (const auto& key : projectSchema().at("$defs").at("tower").at("required")) {
         tower[key.get<std::string>()] = json::parse(whole.at(key.get<std::string>()).dump());
@@ -144,6 +144,76 @@ void putAnswers(json& project, const CalculationAnswers& answers) {
     }
 }
 
+json limitValue(const ExposureLimit& limit) {
+    if (!limit.key.empty()) {
+        return limit.key;
+    }
+    json value = json::object();
+    value["name"] = limit.name;
+    value["electric"] = limit.electric;
+    value["magnetic"] = limit.magnetic;
+    return value;
+}
+
+json neighbourValue(const NeighbourLine& line) {
+    json value = json::object();
+    value["tower"] = towerValue(line.tower, line.builtInTower);
+    value["workingHeight"] = line.workingHeight;
+    if (line.tower.groundWireCount > 0 || line.groundWireHeight != 0.0) {
+        value["groundWireHeight"] = line.groundWireHeight;
+    }
+    value["offset"] = line.offset;
+    if (line.phaseOrderSwapped) {
+        value["phaseOrder"] = "RST-TRS";
+    }
+    if (line.voltage) {
+        value["voltage"] = *line.voltage;
+    }
+    if (!line.currents.empty()) {
+        value["currents"] = line.currents;
+    }
+    if (line.angle != 0.0) {
+        value["angle"] = line.angle;
+    }
+    if (!line.label.empty()) {
+        value["label"] = line.label;
+    }
+    return value;
+}
+
+// Only the options that differ from their defaults: a project that uses none of them is
+// written exactly as before they existed.
+void putOptions(json& project, const CalculationOptions& options) {
+    if (options.surfaceMethod == SurfaceMethod::Accurate) {
+        project["surfaceMethod"] = "accurate";
+    }
+    if (options.coronaSurfaceFactor != kDefaultCoronaSurfaceFactor || options.relativeAirDensity) {
+        json corona = json::object();
+        corona["surfaceFactor"] = options.coronaSurfaceFactor;
+        if (options.relativeAirDensity) {
+            corona["airDensity"] = *options.relativeAirDensity;
+        }
+        project["corona"] = corona;
+    }
+    if (!options.limits.empty()) {
+        json limits = json::array();
+        for (const ExposureLimit& limit : options.limits) {
+            limits.push_back(limitValue(limit));
+        }
+        project["limits"] = limits;
+    }
+    if (options.magneticUnit == MagneticUnit::Microtesla) {
+        project["magneticUnit"] = "uT";
+    }
+    if (!options.neighbours.empty()) {
+        json lines = json::array();
+        for (const NeighbourLine& line : options.neighbours) {
+            lines.push_back(neighbourValue(line));
+        }
+        project["neighbours"] = lines;
+    }
+}
+
 } // namespace
 
 std::optional<ProjectTower> chosenProjectTower(const LineProject& project,
@@ -162,7 +232,7 @@ std::string projectText(const LineDialogState& state, const std::optional<Projec
     const LineDataForm& form = state.form;
     json project = json::object();
     if (tower) {
-        project["tower"] = towerValue(*tower);
+        project["tower"] = towerValue(tower->tower, tower->builtIn);
     }
     putNumber(project, "workingHeight", form.workingHeight);
     putNumber(project, "groundWireHeight", form.groundHeight);
@@ -178,6 +248,7 @@ std::string projectText(const LineDialogState& state, const std::optional<Projec
     putCurrents(project, form.currents);
     putCompanions(project, form);
     putAnswers(project, answers);
+    putOptions(project, form.options);
     std::string text;
     layOut(project, "", text);
     return text + "\n";

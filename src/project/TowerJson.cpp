@@ -67,13 +67,15 @@ class Reader {
         return number(key, *value, nonNegative).value_or(0.0);
     }
 
-    std::uint32_t bundleSize(std::string_view key) {
+    /// `least` is 1 for a class with conductors, 0 for an empty one.
+    std::uint32_t bundleSize(std::string_view key, std::int64_t least) {
         const json* value = need(key);
         if (value == nullptr)
             return 0;
-        if (!value->is_number_integer() || value->get<std::int64_t>() < 1 ||
+        if (!value->is_number_integer() || value->get<std::int64_t>() < least ||
             value->get<std::int64_t>() > kMaxBundleSize) {
-            fail(keyMessage(key, "a whole number from 1 to 16 is expected"));
+            fail(keyMessage(key,
+                            "a whole number from " + std::to_string(least) + " to 16 is expected"));
             return 0;
         }
         return static_cast<std::uint32_t>(value->get<std::int64_t>());
@@ -199,12 +201,13 @@ std::optional<TowerDefinition> towerFromJson(const json& object, std::string& me
     tower.phaseVoltagePeak = reader.number("phaseVoltagePeak", false);
     tower.phaseDiameter = reader.number("phaseDiameter", true);
     tower.groundDiameter = reader.number("groundDiameter", true);
-    tower.phaseBundleSize = reader.bundleSize("phaseBundleSize");
+    tower.phaseBundleSize = reader.bundleSize("phaseBundleSize", 1);
     tower.phaseBundleSpacing = reader.number("phaseBundleSpacing", true);
-    tower.groundBundleSize = reader.bundleSize("groundBundleSize");
-    tower.groundBundleSpacing = reader.number("groundBundleSpacing", true);
     readPhases(reader, tower);
     readGroundWires(reader, tower);
+    // A tower without ground wires has no ground-wire bundle to size.
+    tower.groundBundleSize = reader.bundleSize("groundBundleSize", tower.groundWireCount > 0);
+    tower.groundBundleSpacing = reader.number("groundBundleSpacing", true);
     double groundHeight = 0.0;
     if (!reader.failed() && object.contains("groundWireHeight")) {
         if (const auto h = reader.number("groundWireHeight", object["groundWireHeight"], false))
