@@ -1,6 +1,7 @@
 #include "analysis/ExposureZone.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace velt {
 namespace {
@@ -18,30 +19,44 @@ double crossing(const LineField& field, double level, double a, double b, bool i
     return 0.5 * (a + b);
 }
 
-// Intervals in the profile's positions, from its samples and the field between them.
-std::vector<ZoneInterval> intervalsOf(const FieldProfile& f, const LineField& field, double level) {
-    std::vector<ZoneInterval> out;
-    const double* at = profilePositions(f);
-    double start = 0.0;
-    for (int i = 1; i <= f.profilePointCount; ++i) {
-        const bool in = f.resultValue[i] >= level;
-        const bool wasIn = i > 1 && f.resultValue[i - 1] >= level;
-        if (in && !wasIn) {
-            start = i == 1 ? at[1] : crossing(field, level, at[i - 1], at[i], false);
-        } else if (!in && wasIn) {
-            out.push_back({start, crossing(field, level, at[i - 1], at[i], true)});
-        }
+// The field sampled along the zone's line, from the tower axis.
+struct Samples {
+    std::vector<double> at;
+    std::vector<double> value;
+};
+
+Samples samplesOf(const ZoneLine& line, const LineField& field) {
+    Samples s;
+    const int n =
+        line.step > 0.0 ? static_cast<int>(std::lround((line.to - line.from) / line.step)) : 0;
+    for (int i = 0; i <= n; ++i) {
+        const double p = i == n ? line.to : line.from + i * line.step;
+        s.at.push_back(p);
+        s.value.push_back(field(p + line.axis));
     }
-    const int n = f.profilePointCount;
-    if (n > 0 && f.resultValue[n] >= level) {
-        out.push_back({start, at[n]});
-    }
-    return out;
+    return s;
 }
 
-// Positions of a horizontal line are counted from its start; zones from the tower axis.
-double axisOf(const FieldProfile& f) {
-    return f.resultLineKind ? 0.0 : f.resultAxisX;
+// Intervals from the tower axis, from the samples and the field between them.
+std::vector<ZoneInterval> intervalsOf(const Samples& s, const ZoneLine& line,
+                                      const LineField& field, double level) {
+    std::vector<ZoneInterval> out;
+    const LineField fromAxis = [&](double p) { return field(p + line.axis); };
+    double start = 0.0;
+    const std::size_t n = s.at.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        const bool in = s.value[i] >= level;
+        const bool wasIn = i > 0 && s.value[i - 1] >= level;
+        if (in && !wasIn) {
+            start = i == 0 ? s.at[0] : crossing(fromAxis, level, s.at[i - 1], s.at[i], false);
+        } else if (!in && wasIn) {
+            out.push_back({start, crossing(fromAxis, level, s.at[i - 1], s.at[i], true)});
+        }
+    }
+    if (n > 0 && s.value[n - 1] >= level) {
+        out.push_back({start, s.at[n - 1]});
+    }
+    return out;
 }
 
 std::optional<BuildingInZone> buildingIn(const FieldProfile& f,
@@ -65,10 +80,52 @@ std::optional<BuildingInZone> buildingIn(const FieldProfile& f,
     return found;
 }
 
+std::optional<ExposureZone> zoneOf(const ExposureLimit& limit, const FieldProfile& f,
+                                   const ZoneLine& line, const Samples& samples,
+                                   const LineField& field) {
+    const auto level = limitLevel(limit, f);
+    if (!level) {
+        return std::nullopt;
+    }
+    ExposureZone z;
+    z.limitKey = limit.key;
+    z.limitName = limit.name;
+    z.level = *level;
+    z.profileLevel = profileLevelOf(*level, f);
+    z.intervals = intervalsOf(samples, line, field, z.profileLevel);
+    for (const ZoneInterval& i : z.intervals) {
+        z.width += i.to - i.from;
+    }
+    if (!z.intervals.empty()) {
+        z.from = z.intervals.front().from;
+        z.to = z.intervals.back().to;
+        z.openLeft = samples.value.front() >= z.profileLevel;
+        z.openRight = samples.value.back() >= z.profileLevel;
+    }
+    z.building = buildingIn(f, z.intervals);
+    return z;
+}
+
 } // namespace
 
 const double* profilePositions(const FieldProfile& f) {
     return f.resultFieldKind && !f.resultLineKind ? f.resultPositionH : f.resultPosition;
+}
+
+ZoneLine zoneLineOf(const FieldProfile& f) {
+    const int n = f.profilePointCount;
+    if (n < 1) {
+        return {};
+    }
+    if (f.resultLineKind) {
+        return {f.resultPosition[1], f.resultPosition[n], f.resultStep, 0.0};
+    }
+    if (!f.resultTowerShifted) {
+        // Both sides of the axis, the range on each, at the second pass's finer step.
+        return {-f.resultEnteredRange, f.resultEnteredRange, f.resultStep, f.resultAxisX};
+    }
+    const double* at = profilePositions(f);
+    return {at[1] - f.resultAxisX, at[n] - f.resultAxisX, f.resultStep, f.resultAxisX};
 }
 
 std::optional<double> limitLevel(const ExposureLimit& limit, const FieldProfile& f) {
@@ -78,39 +135,27 @@ std::optional<double> limitLevel(const ExposureLimit& limit, const FieldProfile&
     return f.resultFieldKind ? limit.magnetic : limit.electric;
 }
 
+double profileLevelOf(double level, const FieldProfile& f) {
+    return f.resultFieldKind ? level * std::sqrt(2.0) : level;
+}
+
 std::optional<ExposureZone> exposureZone(const ExposureLimit& limit, const FieldProfile& f,
                                          const LineField& field) {
-    const auto level = limitLevel(limit, f);
-    if (!level) {
-        return std::nullopt;
-    }
-    ExposureZone z;
-    z.limitKey = limit.key;
-    z.limitName = limit.name;
-    z.level = *level;
-    z.intervals = intervalsOf(f, field, *level);
-    const double axis = axisOf(f);
-    for (ZoneInterval& i : z.intervals) {
-        i.from -= axis;
-        i.to -= axis;
-        z.width += i.to - i.from;
-    }
-    if (!z.intervals.empty()) {
-        const int n = f.profilePointCount;
-        z.from = z.intervals.front().from;
-        z.to = z.intervals.back().to;
-        z.openLeft = f.resultValue[1] >= *level;
-        z.openRight = f.resultValue[n] >= *level;
-    }
-    z.building = buildingIn(f, z.intervals);
-    return z;
+    const ZoneLine line = zoneLineOf(f);
+    return zoneOf(limit, f, line, samplesOf(line, field), field);
 }
 
 std::vector<ExposureZone> exposureZones(const std::vector<ExposureLimit>& limits,
                                         const FieldProfile& profile, const LineField& field) {
     std::vector<ExposureZone> zones;
+    if (profile.resultOnConductors) {
+        return zones;
+    }
+    // One sampling serves every limit.
+    const ZoneLine line = zoneLineOf(profile);
+    const Samples samples = samplesOf(line, field);
     for (const ExposureLimit& limit : limits) {
-        if (auto zone = exposureZone(limit, profile, field)) {
+        if (auto zone = zoneOf(limit, profile, line, samples, field)) {
             zones.push_back(std::move(*zone));
         }
     }

@@ -30,7 +30,10 @@ enum class BuildingInZone { Outside, Partly, Whole };
 struct ExposureZone {
     std::string limitKey;
     std::string limitName;
-    double level = 0.0;                  ///< the level compared with the profile's values
+    double level = 0.0; ///< the limit's level as it is stated (RMS) [kV/m or A/m]
+    /// The level in the profile's quantity: the magnetic profile holds peak values, so a
+    /// magnetic level is compared as level x sqrt 2.
+    double profileLevel = 0.0;
     std::vector<ZoneInterval> intervals; ///< in order along the line; none: never reached
     double from = 0.0;                   ///< the first interval's start (0 when empty)
     double to = 0.0;                     ///< the last interval's end (0 when empty)
@@ -45,15 +48,31 @@ struct ExposureZone {
 /// keeps them in resultPositionH; every other profile in resultPosition.
 const double* profilePositions(const FieldProfile& profile);
 
-/// The level of `limit` for the profile's quantity: its electric level for an electric
-/// profile, its magnetic one for a magnetic profile; none on the conductors.
+/// The stretch of the calculation line a calculation covered, from the tower axis (heights
+/// on a vertical line): both sides of an unshifted tower, whose first pass scanned them
+/// though the profile keeps one half. `axis` is where the tower axis lies in the profile's
+/// positions; samples lie `step` apart, the profile's own step.
+struct ZoneLine {
+    double from = 0.0;
+    double to = 0.0;
+    double step = 0.0;
+    double axis = 0.0;
+};
+ZoneLine zoneLineOf(const FieldProfile& profile);
+
+/// The level of `limit` that applies to the profile: its electric level for an electric
+/// profile, its magnetic one for a magnetic profile (as stated, RMS); none on the conductors.
 std::optional<double> limitLevel(const ExposureLimit& limit, const FieldProfile& profile);
 
-/// The zone of `limit` on the profile's line. The samples that bracket each edge come from
-/// the profile; the edge itself is found by bisection on `field` (the same field at any
-/// point) to kZoneEdgeTolerance. A level crossed twice between two neighbouring samples is
-/// not seen: the profile's step decides what is found. An edge at the range's end is open.
-/// None when the level does not apply (limitLevel).
+/// That level in the profile's own quantity (a magnetic profile holds peak values).
+double profileLevelOf(double level, const FieldProfile& profile);
+
+/// The zone of `limit` along the calculation's line (zoneLineOf). The field is sampled at
+/// the profile's step; each edge between two samples that bracket it is found by bisection
+/// on `field` (the same field at any point, taking the profile's positions) to
+/// kZoneEdgeTolerance. A level crossed twice between two neighbouring samples is not seen:
+/// the profile's step decides what is found. An edge at the line's end is open. None when
+/// the level does not apply (limitLevel).
 std::optional<ExposureZone> exposureZone(const ExposureLimit& limit, const FieldProfile& profile,
                                          const LineField& field);
 

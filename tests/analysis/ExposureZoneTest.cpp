@@ -107,7 +107,7 @@ std::vector<double> innerEdges(const ExposureZone& z) {
 }
 
 void expectEdgesOnTheField(const Calculated& c, const ExposureZone& z) {
-    const std::vector<double> expected = crossings(c, z.level);
+    const std::vector<double> expected = crossings(c, z.profileLevel);
     const std::vector<double> edges = innerEdges(z);
     ASSERT_EQ(edges.size(), expected.size());
     for (std::size_t i = 0; i < edges.size(); ++i) {
@@ -135,6 +135,19 @@ TEST(ExposureZone, SymmetricLineHasEqualEdges) {
     EXPECT_EQ(z.level, 1.0);
     EXPECT_EQ(z.building, std::nullopt);
     expectEdgesOnTheField(c, z);
+}
+
+// Under an unshifted tower the profile keeps the half with the maximum; the zone covers both
+// sides, as the first pass scanned them.
+TEST(ExposureZone, UnshiftedTowerZoneCoversBothSides) {
+    const Calculated shifted = calculated({});
+    const Calculated c = calculated({.shift = 0.0, .range = "40"});
+    const ExposureZone z = c.zoneOf(*findBuiltInLimit("pl-residential"));
+    const ExposureZone reference = shifted.zoneOf(*findBuiltInLimit("pl-residential"));
+    ASSERT_EQ(z.intervals.size(), 1u);
+    EXPECT_NEAR(z.from, reference.from, kEdgeAgreement);
+    EXPECT_NEAR(z.to, reference.to, kEdgeAgreement);
+    EXPECT_NEAR(z.from, -z.to, 2 * kZoneEdgeTolerance);
 }
 
 TEST(ExposureZone, ShiftedAsymmetricTowerHasUnequalEdges) {
@@ -167,17 +180,19 @@ TEST(ExposureZone, NeverReached) {
     EXPECT_FALSE(z.openLeft || z.openRight);
 }
 
-// A magnetic profile along a horizontal line keeps its positions apart (resultPositionH).
+// A magnetic profile along a horizontal line keeps its positions apart (resultPositionH). Its
+// values are peak values, compared with a level (RMS) times sqrt 2.
 TEST(ExposureZone, StillAboveAtTheRangesEnds) {
     const Calculated c = calculated({.magnetic = true});
-    const ExposureZone z = c.zoneOf(ownLimit(1.0));
+    const ExposureZone z = c.zoneOf(ownLimit(0.7));
     ASSERT_EQ(z.intervals.size(), 1u);
     EXPECT_TRUE(z.openLeft && z.openRight);
     EXPECT_EQ(z.from, -40.0);
     EXPECT_EQ(z.to, 40.0);
     EXPECT_EQ(z.width, 80.0);
-    const ExposureZone inner = c.zoneOf(ownLimit(2.5));
+    const ExposureZone inner = c.zoneOf(ownLimit(1.6));
     ASSERT_EQ(inner.intervals.size(), 1u);
+    EXPECT_DOUBLE_EQ(inner.profileLevel, 1.6 * std::sqrt(2.0));
     EXPECT_FALSE(inner.openLeft || inner.openRight);
     expectEdgesOnTheField(c, inner);
 }
