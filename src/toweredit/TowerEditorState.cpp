@@ -66,19 +66,25 @@ double readListNumber(const std::string& text) {
 
 HeightCheckResult checkEditorHeights(TowerEditorState& state, const TowerEditorFields& fields) {
     if (fields.series.empty() || fields.type.empty()) {
+        state.editorHeightsRefused = true;
         return {true, HeightIndicator::Red, kNoHeightsHint};
     }
+    TowerDefinition& t = state.editorTower;
+    // A tower without ground wires needs no ground-wire height.
+    const bool grounds = positionCount(t) > workingCount(t);
     double hw = readDecimal(fields.workingHeight);
-    double hg = readDecimal(fields.groundHeight);
-    if (!(hw > 0.0) || !(hg > 0.0) || !(hg >= hw)) {
+    double hg = grounds ? readDecimal(fields.groundHeight) : 0.0;
+    if (!(hw > 0.0) || (grounds && (!(hg > 0.0) || !(hg >= hw)))) {
+        state.editorHeightsRefused = true;
         return {true, HeightIndicator::Red, kBadHeightsHint};
     }
-    if (hg == state.editorAppliedGroundHeight && hw == state.editorAppliedWorkingHeight) {
+    if (!state.editorHeightsRefused && hg == state.editorAppliedGroundHeight &&
+        hw == state.editorAppliedWorkingHeight) {
         return {false, HeightIndicator::Red, {}};
     }
+    state.editorHeightsRefused = false;
     hw = std::min(hw, kMaxSuspensionHeight);
     hg = std::min(hg, kMaxSuspensionHeight);
-    TowerDefinition& t = state.editorTower;
     const std::size_t working = workingCount(t);
     const std::size_t all = positionCount(t);
     for (std::size_t i = 0; i < working; ++i) {
@@ -98,7 +104,7 @@ HeightCheckResult checkEditorHeights(TowerEditorState& state, const TowerEditorF
     for (std::size_t i = 0; i < all; ++i) {
         highest = std::max(highest, t.conductorY[i]);
     }
-    if (hg < highest) {
+    if (grounds && hg < highest) {
         return {true, HeightIndicator::Red, kGroundTooLowHint};
     }
     return {true, HeightIndicator::Green, kHeightsRightHint};

@@ -21,6 +21,9 @@ struct TowerEditorState {
     double editorAppliedGroundHeight = 0.0;
     /// The working heights are still the relative ones: no suspension height added yet.
     bool editorHeightsFresh = false;
+    /// The last height check refused what was typed; heights typed again are checked again
+    /// even where they equal the ones applied before, so that the indicator follows them.
+    bool editorHeightsRefused = false;
     /// The files of the catalogue opened last; empty until one was opened.
     std::string catalogueIndexName;
     std::string catalogueDataName;

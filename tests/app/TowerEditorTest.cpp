@@ -3,13 +3,14 @@
 
 #include "TowerEditorFixture.h"
 #include "app/TW_Main.h"
-#include "linedata/LineSetup.h"
 #include "dialogs/RoundIndicator.h"
 #include "editor/TW_NPOdg.h"
 #include "editor/TW_PRob.h"
+#include "linedata/LineSetup.h"
 #include "model/BuiltInTowers.h"
 #include "model/TowerCatalogue.h"
 
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
@@ -144,6 +145,65 @@ TEST_F(TowerEditorTest, TypedTowerIsCheckedDrawnAndHandedOverForTesting) {
     EXPECT_EQ(t.groundDiameter, 0.013);
 }
 
+// A digit deleted and typed again: the indicator follows the heights typed, though they are
+// the ones applied before the refusal.
+TEST_F(TowerEditorTest, TheIndicatorFollowsHeightsTypedAgainAfterARefusal) {
+    defineTower();
+    EXPECT_EQ(indicator().colour(), QColor(0, 255, 0));
+    type("Edit7", "1");
+    EXPECT_EQ(indicator().colour(), QColor(255, 0, 0));
+    EXPECT_EQ(indicator().toolTip(), "Niepoprawne wysokości przewodów!");
+    type("Edit7", "14");
+    EXPECT_EQ(indicator().colour(), QColor(0, 255, 0));
+    EXPECT_EQ(indicator().toolTip(), "Wysokości przewodów są poprawne.");
+}
+
+// Many 110 kV lines have no ground wire: a tower whose ground-wire editor was never used is
+// tested, stored, read back, chosen in the line data dialog and computed.
+TEST_F(TowerEditorTest, ATowerWithoutGroundWiresIsATower) {
+    type("Edit1", "B1");
+    type("Edit2", "P");
+    combo("ComboBox2").setCurrentIndex(0);
+    expectListEdit("TW_PRob", {{"-2.6", "0"}, {"3.4", "0"}, {"2.6", "3.2"}}, {"0.016", "1", "1.0"});
+    click("SpeedButton1");
+    type("Edit6", "10");
+    EXPECT_EQ(indicator().colour(), QColor(0, 255, 0));
+    EXPECT_EQ(test(), mrOk);
+    ASSERT_TRUE(state().testTower);
+    EXPECT_EQ(state().testTower->groundWireCount, 0u);
+
+    prompter->expectFileName(QString::fromStdString(path("bez")));
+    click("BitBtn2");
+    EXPECT_EQ(prompter->messages.back(), "Zapisano słup...");
+    open(path("bez"));
+    choose(0);
+    EXPECT_EQ(field("Edit1").text(), "B1");
+    EXPECT_EQ(field("Edit3").text(), "3");
+
+    // Chosen from the catalogue in the line data dialog, without a ground-wire height.
+    prompter->expect("TW_LoadS", [](QDialog& d) {
+        child<QAbstractButton>(d, "SpeedButton1").click();
+        child<QLineEdit>(d, "Edit1").setText("10");
+        child<QLineEdit>(d, "Edit2").setText("");
+        return clickIn(d, "BitBtn1");
+    });
+    prompter->expectFileName(QString::fromStdString(path("bez.VELT_data")));
+    prompter->expect("CatalogueTowerDialog", [](QDialog& d) {
+        child<QListWidget>(d, "ListBox1").setCurrentRow(0);
+        return clickIn(d, "BitBtn1");
+    });
+    app->mainWindow().BitBtn3Click();
+    EXPECT_TRUE(prompter->messages.size() == 1) << prompter->messages.join("; ").toStdString();
+    ASSERT_TRUE(app->project().lineDataAccepted);
+    EXPECT_EQ(app->project().groundWireCount, 0u);
+    prompter->expectClick("TW_ZObl", "BitBtn1");
+    prompter->expectClick("TW_Kom", "BitBtn1");
+    prompter->expectClick("TW_ZRys", "BitBtn1");
+    app->mainWindow().Oblicz();
+    EXPECT_GT(app->profile().resultMaxValue, 0.0);
+    EXPECT_EQ(app->profile().resultGroundWireCount, 0);
+}
+
 TEST_F(TowerEditorTest, RefusesNamesTheCatalogueCannotHoldAndRowsPastTheRecord) {
     defineTower("Ж1", "P");
     EXPECT_EQ(test(), mrNone);
@@ -170,7 +230,8 @@ TEST_F(TowerEditorTest, SavesOpensReadsAndKeepsTheListUntilOpenedAgain) {
     prompter->expectFileName(QString::fromStdString(path("wieze.txt")));
     click("BitBtn2");
     EXPECT_EQ(prompter->titles.back(), "Podaj nazwę dla pliku *.VELT_data programu VELT 2001");
-    EXPECT_EQ(prompter->filters.back(), "Pliki z danymi slupów (*.VELT_data *.VELT_DATA *.velt_data)");
+    EXPECT_EQ(prompter->filters.back(),
+              "Pliki z danymi slupów (*.VELT_data *.VELT_DATA *.velt_data)");
     EXPECT_EQ(prompter->messages.back(), "Zapisano słup...");
 
     open(path("wieze.VELT_data"));
@@ -304,13 +365,25 @@ TEST_F(TowerEditorTest, ConvertsAnOldTowerList) {
     EXPECT_EQ(child<QProgressBar>(editor(), "CGauge1").value(), 0);
     EXPECT_EQ(listed(path("nowe")), (std::vector<std::string>{"S12 <-> P", "H52 <-> PS"}));
 
+    // Names from Windows in capitals are kept: the list opens, the catalogue is written and
+    // opened under the names given.
+    std::ofstream(path("SLUPY.LIN"), std::ios::binary) << group;
+    prompter->expectFileName(QString::fromStdString(path("SLUPY.LIN")));
+    prompter->expectFileName(QString::fromStdString(path("WIEZE.VELT_DATA")));
+    child<QAction>(editor(), "VELT99VELT20011").trigger();
+    EXPECT_EQ(prompter->messages.back(), "Konwersja zakończona");
+    EXPECT_TRUE(std::filesystem::exists(path("WIEZE.VELT_DATA")));
+    EXPECT_TRUE(std::filesystem::exists(path("WIEZE.VELT_INDEX")));
+    open(path("WIEZE.VELT_DATA"));
+    EXPECT_EQ(combo("ComboBox1").count(), 1);
+
     // Cancelling either dialog ends the command.
     prompter->expectFileName("");
     child<QAction>(editor(), "VELT99VELT20011").trigger();
     prompter->expectFileName(QString::fromStdString(path("stare.lin")));
     prompter->expectFileName("");
     child<QAction>(editor(), "VELT99VELT20011").trigger();
-    EXPECT_EQ(prompter->messages.size(), 1);
+    EXPECT_EQ(prompter->messages.size(), 2);
 }
 
 TEST_F(TowerEditorTest, MainWindowSavesTheTowerOfTheAcceptedLine) {

@@ -4,6 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+
+#include <unistd.h>
+
 namespace velt {
 namespace {
 
@@ -33,6 +38,36 @@ TEST(FileNames, ExtensionReplacedOrAppended) {
     EXPECT_EQ(replaceExtension("/tmp/wyniki.dat", ".txt"), "/tmp/wyniki.txt");
     EXPECT_EQ(replaceExtension("/tmp/a.b/wyniki", ".gif"), "/tmp/a.b/wyniki.gif");
     EXPECT_EQ(replaceExtension("x.tar.gz", ".txt"), "x.tar.txt");
+}
+
+// Files from other systems carry their extensions in capitals; such a name is kept, and a
+// file beside it is found whatever the case of its extension.
+TEST(FileNames, ExtensionsInAnyCase) {
+    const struct {
+        const char* path;
+        const char* extension;
+        const char* kept;
+    } names[] = {{"/tmp/SLUPY.LIN", ".lin", "/tmp/SLUPY.LIN"},
+                 {"/tmp/slupy.txt", ".lin", "/tmp/slupy.lin"},
+                 {"WIEZE.velt_DATA", ".VELT_data", "WIEZE.velt_DATA"},
+                 {"/tmp/a.lin/wieze", ".lin", "/tmp/a.lin/wieze.lin"}};
+    for (const auto& n : names) {
+        EXPECT_EQ(withExtension(n.path, n.extension), n.kept) << n.path;
+    }
+    EXPECT_EQ(extensionInCaseOf("W.VELT_DATA", ".VELT_index"), ".VELT_INDEX");
+    EXPECT_EQ(extensionInCaseOf("w.velt_data", ".VELT_index"), ".velt_index");
+    EXPECT_EQ(extensionInCaseOf("w.VELT_data", ".VELT_index"), ".VELT_index");
+
+    const auto folder =
+        std::filesystem::temp_directory_path() / ("velt-names-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder);
+    std::ofstream(folder / "WIEZE.VELT_INDEX") << "x";
+    EXPECT_EQ(existingExtensionCase((folder / "WIEZE.VELT_index").string()),
+              (folder / "WIEZE.VELT_INDEX").string());
+    // Only the extension's case may differ.
+    EXPECT_EQ(existingExtensionCase((folder / "wieze.VELT_INDEX").string()),
+              (folder / "wieze.VELT_INDEX").string());
+    std::filesystem::remove_all(folder);
 }
 
 TEST(TextSlots, CopiesWholeCharactersAndPads) {
