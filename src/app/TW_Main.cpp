@@ -252,7 +252,9 @@ TW_Main::SaveOutcome TW_Main::saveVariant(QMdiSubWindow* window) {
     }
     target->showMaximized();
     ui->MdiArea1->setActiveSubWindow(target);
-    const QString chosen = app_.prompter().askSaveFileName(this);
+    // The file question asks nothing about an existing file: the files written are the
+    // picture and the report beside the name, which the question below names.
+    const QString chosen = app_.prompter().askNewFileName(this, {}, {});
     if (chosen.isEmpty()) {
         return SaveOutcome::Cancelled;
     }
@@ -260,13 +262,43 @@ TW_Main::SaveOutcome TW_Main::saveVariant(QMdiSubWindow* window) {
     if (view == nullptr) {
         return SaveOutcome::Refused;
     }
+    if (!mayReplaceResults(resultFiles(view->record(), chosen.toStdString()))) {
+        return SaveOutcome::Cancelled;
+    }
     return writeVariantFiles(*view, chosen.toStdString()) ? SaveOutcome::Saved
                                                           : SaveOutcome::Failed;
 }
 
+std::vector<std::string> TW_Main::resultFiles(const FieldProfile& record,
+                                              const std::string& chosen) {
+    std::vector<std::string> files;
+    // A calculation on the conductors has no graph: only its report is written.
+    if (!record.resultOnConductors) {
+        files.push_back(replaceExtension(chosen, ".gif"));
+    }
+    files.push_back(replaceExtension(chosen, ".txt"));
+    return files;
+}
+
+bool TW_Main::mayReplaceResults(const std::vector<std::string>& files) {
+    QStringList existing;
+    for (const std::string& file : files) {
+        if (QFileInfo(QString::fromStdString(file)).isFile()) {
+            existing.append(QString::fromStdString(file));
+        }
+    }
+    if (existing.isEmpty()) {
+        return true;
+    }
+    const QString question = existing.size() == 1
+                                 ? tr("Plik już istnieje:\n%1\nCzy chcesz go zastąpić?")
+                                 : tr("Pliki już istnieją:\n%1\nCzy chcesz je zastąpić?");
+    return app_.prompter().ask({}, question.arg(existing.join(QLatin1Char('\n'))),
+                               Question::YesNo) == mrYes;
+}
+
 bool TW_Main::writeVariantFiles(const VariantView& view, const std::string& chosen) {
     const FieldProfile& record = view.record();
-    // A calculation on the conductors has no graph: only its report is written.
     if (!record.resultOnConductors) {
         const std::string picture = replaceExtension(chosen, ".gif");
         if (const auto failure = writeGif(view.picture(), picture)) {

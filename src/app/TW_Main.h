@@ -7,6 +7,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 class QLabel;
 class QMdiArea;
@@ -19,6 +20,7 @@ class TW_Main;
 
 namespace velt {
 
+struct FieldProfile;
 class RecentProjects;
 class Variants;
 class VariantView;
@@ -97,6 +99,11 @@ class TW_Main : public QMainWindow {
     SaveOutcome saveVariant(QMdiSubWindow* window);
     /// The picture (".gif") and the report (".txt") under the chosen name.
     bool writeVariantFiles(const VariantView& view, const std::string& chosen);
+    /// The files "Zapisz wyniki" writes for `record` under the chosen name.
+    static std::vector<std::string> resultFiles(const FieldProfile& record,
+                                                const std::string& chosen);
+    /// Asks once, naming them, before files that exist are replaced; true to go on.
+    bool mayReplaceResults(const std::vector<std::string>& files);
     void tileChildren(Qt::Orientation orientation);
     void setUpToolBar();
 

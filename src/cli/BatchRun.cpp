@@ -6,6 +6,7 @@
 #include "cli/ProfileJson.h"
 #include "cli/TowerCommands.h"
 #include "model/FileNames.h"
+#include "model/FileReplacement.h"
 #include "project/ProjectFiles.h"
 #include "project/ProjectSchema.h"
 #include "results/ProfileCsv.h"
@@ -13,9 +14,9 @@
 
 #include <CLI/CLI.hpp>
 
-#include <fstream>
 #include <functional>
 #include <memory>
+#include <sstream>
 #include <utility>
 
 namespace velt {
@@ -78,17 +79,15 @@ std::optional<int> parseOptions(const std::vector<std::string>& args, Options& o
     return std::nullopt;
 }
 
-// Writes one output file through `write`; a file that cannot be written is reported.
+// Writes one output file through `write`, whole or not at all (an earlier file stays as it
+// was); a file that cannot be written is reported.
 bool writeOutput(const std::string& path, const std::function<void(std::ostream&)>& write,
                  std::ostream& out, std::ostream& err) {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    if (file.is_open()) {
-        write(file);
-        file.close();
-        if (!file.fail()) {
-            out << path << '\n';
-            return true;
-        }
+    std::ostringstream text;
+    write(text);
+    if (replaceFile(path, text.str())) {
+        out << path << '\n';
+        return true;
     }
     err << kCannotCreateFileMessage << path << '\n';
     return false;

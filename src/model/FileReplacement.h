@@ -1,8 +1,8 @@
 #pragma once
-// A file replaced whole goes through a temporary file in the same folder that is renamed
-// over it, so a crash or a full disk never leaves it half written.
+// A file replaced whole goes through a temporary file in the same folder that is flushed to
+// the disk and renamed over it, the folder flushed after: a crash, a full disk or a power
+// cut never leaves it half written, and a rename that happened stays done.
 
-#include <fstream>
 #include <string>
 
 namespace velt {
@@ -12,18 +12,20 @@ class FileReplacement {
     explicit FileReplacement(std::string name);
     FileReplacement(const FileReplacement&) = delete;
     FileReplacement& operator=(const FileReplacement&) = delete;
-    /// Removes the temporary file unless it was committed.
+    /// Removes the temporary file unless it was committed: the old file stays as it was.
     ~FileReplacement();
 
     bool open();
     bool write(const std::string& bytes);
-    /// Closes the temporary file and renames it over the target.
+    /// Flushes the temporary file to the disk and closes it.
+    bool flush();
+    /// flush, then renames the temporary file over the target and flushes the folder.
     bool commit();
 
   private:
     std::string name_;
     std::string temp_;
-    std::ofstream out_;
+    int fd_ = -1;
     bool committed_ = false;
 };
 

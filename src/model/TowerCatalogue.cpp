@@ -56,8 +56,8 @@ CatalogueFiles catalogueFiles(const std::string& path) {
     const std::string base = full.lexically_normal().string();
     // Catalogues from other systems may carry their extensions in capitals.
     const std::string data = existingExtensionCase(withExtension(base, ".VELT_data"));
-    return {data, existingExtensionCase(
-                      replaceExtension(data, extensionInCaseOf(data, ".VELT_index")))};
+    return {data,
+            existingExtensionCase(replaceExtension(data, extensionInCaseOf(data, ".VELT_index")))};
 }
 
 std::vector<std::string> ListTowers(const std::string& path, CatalogueUi& ui) {
@@ -170,7 +170,7 @@ CatalogueResult StoreTower(std::iostream& index, std::iostream& data, const Cata
         data.clear();
         if (!data.seekp(entry.offset) || !writeTowerRecord(data, stored))
             return writeError(names.dataName);
-        return report(ui, kReplacedMessage, CatalogueResult::Replaced);
+        return CatalogueResult::Replaced;
     }
     data.clear();
     if (!data.seekp(0, std::ios::end))
@@ -189,33 +189,34 @@ CatalogueResult StoreTower(std::iostream& index, std::iostream& data, const Cata
     index.flush();
     if (!index)
         return writeError(names.indexName);
-    return report(ui, kAddedMessage, CatalogueResult::Done);
+    return CatalogueResult::Done;
 }
 
 CatalogueResult StoreTower(const std::string& path, const TowerDefinition& tower, CatalogueUi& ui) {
     const CatalogueFiles names = catalogueFiles(path);
-    const auto mode = std::ios::in | std::ios::out | std::ios::binary;
-    std::fstream index(names.indexName, mode);
-    if (!index.is_open())
+    std::ifstream indexFile(names.indexName, std::ios::binary);
+    if (!indexFile.is_open())
         return report(ui, kCannotOpenMessage + names.indexName, CatalogueResult::FileError);
-    std::fstream data(names.dataName, mode);
-    if (!data.is_open())
+    std::ifstream dataFile(names.dataName, std::ios::binary);
+    if (!dataFile.is_open())
         return report(ui, kCannotOpenMessage + names.dataName, CatalogueResult::FileError);
-    const auto indexSize = sizeOf(names.indexName);
-    const auto dataSize = sizeOf(names.dataName);
+    // Both files are changed in memory and then replaced whole, the data file first: a
+    // failure on the way leaves the catalogue as it was.
+    std::stringstream index;
+    index << indexFile.rdbuf();
+    std::stringstream data;
+    data << dataFile.rdbuf();
+    indexFile.close();
+    dataFile.close();
     const CatalogueResult result = StoreTower(index, data, names, tower, ui);
-    index.close();
-    data.close();
-    if (result == CatalogueResult::FileError) {
-        // A half-written append is cut off, so the next one starts on a record boundary and
-        // on a fresh index line.
-        std::error_code error;
-        if (sizeOf(names.dataName) > dataSize)
-            fs::resize_file(names.dataName, dataSize, error);
-        if (sizeOf(names.indexName) > indexSize)
-            fs::resize_file(names.indexName, indexSize, error);
-    }
-    return result;
+    if (result != CatalogueResult::Done && result != CatalogueResult::Replaced)
+        return result;
+    if (!replaceFile(names.dataName, data.str()))
+        return report(ui, kWriteErrorMessage + names.dataName, CatalogueResult::FileError);
+    if (result == CatalogueResult::Done && !replaceFile(names.indexName, index.str()))
+        return report(ui, kWriteErrorMessage + names.indexName, CatalogueResult::FileError);
+    // Said only once the files hold it.
+    return report(ui, result == CatalogueResult::Done ? kAddedMessage : kReplacedMessage, result);
 }
 
 CatalogueResult DeleteTower(const std::string& path, const std::string& series,

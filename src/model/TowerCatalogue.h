@@ -81,8 +81,8 @@ CatalogueResult CreateCatalogue(const std::string& path, const TowerDefinition& 
 CatalogueResult StoreTower(const std::string& path, const TowerDefinition& tower, CatalogueUi& ui);
 
 /// StoreTower on open streams (index and data file, read and written in place); the names
-/// go into the messages. A failed write leaves the earlier records and index lines as they
-/// were.
+/// go into the failure messages. A failed write leaves the earlier records and index lines
+/// as they were. Success is not reported here: the caller says so once the files hold it.
 CatalogueResult StoreTower(std::iostream& index, std::iostream& data, const CatalogueFiles& names,
                            const TowerDefinition& tower, CatalogueUi& ui);
 

@@ -370,6 +370,39 @@ TEST_F(VariantsTest, VeltCalcPictureIsTheWindow) {
 }
 
 // Any name the save question gives writes the pair beside each other, or says why not.
+// "Zapisz wyniki" asks once, naming them, before it replaces either file of the pair; "Nie"
+// writes nothing.
+TEST_F(VariantsTest, ResultsThatExistAreReplacedOnlyWhenAgreed) {
+    acceptZ52();
+    calculate();
+    const fs::path gif = folder / "wyniki.gif";
+    const fs::path txt = folder / "wyniki.txt";
+    std::ofstream(txt) << "stary raport";
+    prompter->expectFileName(QString::fromStdString((folder / "wyniki").string()));
+    prompter->expectQuestion(mrNo);
+    main().Drukuj1Click();
+    EXPECT_EQ(prompter->questions.back(),
+              QString::fromStdString("\nPlik już istnieje:\n" + txt.string() +
+                                     "\nCzy chcesz go zastąpić?"));
+    EXPECT_FALSE(fs::exists(gif));
+    EXPECT_EQ(fs::file_size(txt), std::string("stary raport").size());
+
+    prompter->expectFileName(QString::fromStdString((folder / "wyniki").string()));
+    prompter->expectQuestion(mrYes);
+    main().Drukuj1Click();
+    EXPECT_TRUE(fs::exists(gif));
+    EXPECT_GT(fs::file_size(txt), 100u);
+
+    // Both exist now: one question names both.
+    prompter->expectFileName(QString::fromStdString((folder / "wyniki.txt").string()));
+    prompter->expectQuestion(mrNo);
+    main().Drukuj1Click();
+    EXPECT_EQ(prompter->questions.back(),
+              QString::fromStdString("\nPliki już istnieją:\n" + gif.string() + "\n" +
+                                     txt.string() + "\nCzy chcesz je zastąpić?"));
+    EXPECT_EQ(prompter->questions.size(), 3);
+}
+
 TEST_F(VariantsTest, SavedNamesWithLettersSpacesAndDots) {
     acceptZ52();
     calculate();
