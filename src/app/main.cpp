@@ -41,7 +41,8 @@ int main(int argc, char* argv[]) {
         return 0;
     }
     velt::GuardedApplication application(argc, argv);
-    // The core formats numbers with printf and expects a point.
+    // The core reads and formats numbers in the C locale of its own, whatever the process
+    // locale; Qt sets that from the environment, and nothing else here is to depend on it.
     std::setlocale(LC_NUMERIC, "C");
     try {
         velt::VeltApplication velt(std::make_unique<velt::WidgetPrompter>());

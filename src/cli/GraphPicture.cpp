@@ -41,7 +41,8 @@ void keepSeriousMessages(QtMsgType type, const QMessageLogContext& context, cons
 }
 
 // Text needs a QGuiApplication. velt-calc makes one on the offscreen platform (unless the
-// user names another), and keeps the process locale, which the reports rely on.
+// user names another), and puts back the process locale that QGuiApplication sets from the
+// environment, so that velt-calc runs alike with and without pictures.
 class PictureApplication {
   public:
     PictureApplication() {
