@@ -50,6 +50,22 @@ TEST_F(Sampling, MaximumScalesAndAbsolutePositions) {
     EXPECT_EQ(f.resultDrawRange, 50.0);
 }
 
+// The value axis ends at the next multiple of 0.1 above the maximum, truncated: maxima whose
+// tenth would round up tell truncating from rounding.
+TEST_F(Sampling, ValueAxisEndsAtTheNextTenthAbove) {
+    const struct {
+        double maximum;
+        double axis;
+    } cases[] = {{0.96, 1.0}, {2.36, 2.4}, {2.3, 2.4}, {0.04, 0.1}, {9.951, 10.0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.maximum);
+        values[3] = c.maximum;
+        sample();
+        EXPECT_NEAR(b.profile->valueAxisMax, c.axis, 1e-12);
+        EXPECT_NEAR(b.profile->valueAxisStep, 0.1 * c.axis, 1e-12);
+    }
+}
+
 TEST_F(Sampling, ZeroProfile) {
     sample();
     EXPECT_EQ(b.profile->resultMaxIndex, 5);

@@ -129,8 +129,10 @@ void expectReportMatchesProfile(const ParsedReport& report, const json& p) {
 }
 
 TEST_F(Cli, ExamplesGiveTheCheckedReports) {
-    for (const char* name :
-         {"z52-horizontal", "h52-magnetic-building", "s12-conductors-interference"}) {
+    // The surface induction of two circuits with unequal currents in bundles divides each
+    // circuit's current among its sub-conductors (3.25 mT, not 3.90 mT).
+    for (const char* name : {"z52-horizontal", "h52-magnetic-building",
+                             "s12-conductors-interference", "z52-conductors-induction"}) {
         SCOPED_TRACE(name);
         const CliRun r = run(
             {std::string(VELT_EXAMPLES_DIR) + "/" + name + ".json", "-o", (dir / name).string()});
