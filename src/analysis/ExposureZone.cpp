@@ -1,5 +1,7 @@
 #include "analysis/ExposureZone.h"
 
+#include "analysis/ExposureLimits.h"
+
 #include <algorithm>
 
 namespace velt {
@@ -75,7 +77,7 @@ std::optional<double> limitLevel(const ExposureLimit& limit, const FieldProfile&
     if (f.resultOnConductors) {
         return std::nullopt;
     }
-    return f.resultFieldKind ? limit.magnetic : limit.electric;
+    return fieldLevel(limit, f.resultFieldKind);
 }
 
 std::optional<ExposureZone> exposureZone(const ExposureLimit& limit, const FieldProfile& f,

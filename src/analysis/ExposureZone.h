@@ -30,7 +30,7 @@ enum class BuildingInZone { Outside, Partly, Whole };
 struct ExposureZone {
     std::string limitKey;
     std::string limitName;
-    double level = 0.0;                  ///< the level compared with the profile's values
+    double level = 0.0; ///< the level compared with the profile's values (fieldLevel)
     std::vector<ZoneInterval> intervals; ///< in order along the line; none: never reached
     double from = 0.0;                   ///< the first interval's start (0 when empty)
     double to = 0.0;                     ///< the last interval's end (0 when empty)
@@ -45,8 +45,8 @@ struct ExposureZone {
 /// keeps them in resultPositionH; every other profile in resultPosition.
 const double* profilePositions(const FieldProfile& profile);
 
-/// The level of `limit` for the profile's quantity: its electric level for an electric
-/// profile, its magnetic one for a magnetic profile; none on the conductors.
+/// The level of `limit` for the profile's quantity (fieldLevel: a magnetic level as its peak
+/// value, as the profile's values are); none on the conductors.
 std::optional<double> limitLevel(const ExposureLimit& limit, const FieldProfile& profile);
 
 /// The zone of `limit` on the profile's line. The samples that bracket each edge come from

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <memory>
 
 namespace velt::testing {
@@ -168,18 +169,24 @@ TEST(ExposureZone, NeverReached) {
 }
 
 // A magnetic profile along a horizontal line keeps its positions apart (resultPositionH).
+// Its values are peak values: an RMS level is reached where the peak is the level times
+// sqrt 2.
 TEST(ExposureZone, StillAboveAtTheRangesEnds) {
     const Calculated c = calculated({.magnetic = true});
-    const ExposureZone z = c.zoneOf(ownLimit(1.0));
+    const ExposureZone z = c.zoneOf(ownLimit(0.7));
     ASSERT_EQ(z.intervals.size(), 1u);
     EXPECT_TRUE(z.openLeft && z.openRight);
     EXPECT_EQ(z.from, -40.0);
     EXPECT_EQ(z.to, 40.0);
     EXPECT_EQ(z.width, 80.0);
-    const ExposureZone inner = c.zoneOf(ownLimit(2.5));
+    const ExposureZone inner = c.zoneOf(ownLimit(1.8));
     ASSERT_EQ(inner.intervals.size(), 1u);
     EXPECT_FALSE(inner.openLeft || inner.openRight);
     expectEdgesOnTheField(c, inner);
+    const double axis = c.profile().resultAxisX;
+    for (const double edge : innerEdges(inner)) {
+        EXPECT_NEAR(c.field->at(edge + axis) / std::sqrt(2.0), 1.8, 1e-3);
+    }
 }
 
 TEST(ExposureZone, VerticalLineGivesHeights) {
@@ -213,7 +220,7 @@ TEST(ExposureZone, OnlyTheCalculatedQuantity) {
         exposureZones(builtInLimits(), c.profile(), [&](double s) { return c.field->at(s); });
     ASSERT_EQ(zones.size(), builtInLimits().size());
     for (std::size_t i = 0; i < zones.size(); ++i) {
-        EXPECT_EQ(zones[i].level, builtInLimits()[i].magnetic);
+        EXPECT_DOUBLE_EQ(zones[i].level, builtInLimits()[i].magnetic * std::sqrt(2.0));
     }
     FieldProfile onConductors = c.profile();
     onConductors.resultOnConductors = true;
