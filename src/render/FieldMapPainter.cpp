@@ -8,7 +8,6 @@
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPolygon>
 
 namespace velt {
 namespace {
@@ -46,15 +45,6 @@ QImage legendImage() {
         image.setPixel(0, kViridisColours - 1 - k, colourOf(static_cast<std::int16_t>(k)).rgb());
     }
     return image;
-}
-
-QPolygon polylineOf(const std::vector<PixelPoint>& points) {
-    QPolygon polygon;
-    polygon.reserve(static_cast<qsizetype>(points.size()));
-    for (const PixelPoint& p : points) {
-        polygon.append(toQt(p));
-    }
-    return polygon;
 }
 
 // A label on a white box, so that it reads over any colour.
