@@ -79,6 +79,10 @@ std::optional<KeyedRefusal> checkLimit(const ExposureLimit& limit) {
     return std::nullopt;
 }
 
+double fieldLevel(const ExposureLimit& limit, bool magnetic) {
+    return magnetic ? limit.magnetic * std::sqrt(2.0) : limit.electric;
+}
+
 std::optional<KeyedRefusal> checkLimits(const std::vector<ExposureLimit>& limits) {
     std::set<std::string> keys;
     std::set<std::string> names;

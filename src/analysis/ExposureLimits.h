@@ -38,6 +38,11 @@ std::vector<std::string> builtInLimitKeys();
 /// 0. A built-in key is only looked up; its values are not compared.
 std::optional<KeyedRefusal> checkLimit(const ExposureLimit& limit);
 
+/// The level of `limit` as the field values of a profile or map give the quantity: the
+/// electric level [kV/m RMS]; for the magnetic field, whose values are peak values, the
+/// level times sqrt 2 [A/m peak].
+double fieldLevel(const ExposureLimit& limit, bool magnetic);
+
 /// checkLimit of every level, then a key or name that an earlier level has already; the
 /// key in full (`limits[1].electric`). Levels of the user's own have no key to repeat.
 std::optional<KeyedRefusal> checkLimits(const std::vector<ExposureLimit>& limits);

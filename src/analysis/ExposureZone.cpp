@@ -1,5 +1,7 @@
 #include "analysis/ExposureZone.h"
 
+#include "analysis/ExposureLimits.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -136,7 +138,8 @@ std::optional<double> limitLevel(const ExposureLimit& limit, const FieldProfile&
 }
 
 double profileLevelOf(double level, const FieldProfile& f) {
-    return f.resultFieldKind ? level * std::sqrt(2.0) : level;
+    // The rule of the maps' contours too (fieldLevel).
+    return fieldLevel({"", "", level, level}, f.resultFieldKind);
 }
 
 std::optional<ExposureZone> exposureZone(const ExposureLimit& limit, const FieldProfile& f,

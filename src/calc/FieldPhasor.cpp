@@ -1,22 +1,12 @@
 #include "calc/FieldPhasor.h"
 
-#include "calc/FieldConstants.h"
-
-#include <array>
 #include <cmath>
 
 namespace velt {
-namespace {
 
-struct Instant {
-    double sin;
-    double cos;
-};
-
-// sin(wt) and cos(wt) at the instants the passes sample, computed once.
-const std::array<Instant, kInstants>& instants() {
-    static const std::array<Instant, kInstants> table = [] {
-        std::array<Instant, kInstants> t{};
+const std::array<PassInstant, kInstants>& passInstants() {
+    static const std::array<PassInstant, kInstants> table = [] {
+        std::array<PassInstant, kInstants> t{};
         for (int k = 1; k <= kInstants; ++k) {
             const double wt = kOmega * ((k - 1) * kTimeStep);
             t[k - 1] = {std::sin(wt), std::cos(wt)};
@@ -26,15 +16,13 @@ const std::array<Instant, kInstants>& instants() {
     return table;
 }
 
-} // namespace
-
 double largestMagnitude(const PlanePhasor& f) {
     return instantMaxima(f).magnitude;
 }
 
 InstantMaxima instantMaxima(const PlanePhasor& f) {
     InstantMaxima m;
-    for (const Instant& at : instants()) {
+    for (const PassInstant& at : passInstants()) {
         const double x = f.sinX * at.sin + f.cosX * at.cos;
         const double y = f.sinY * at.sin + f.cosY * at.cos;
         const double h = std::sqrt(x * x + y * y);

@@ -2,7 +2,20 @@
 // A field vector in the cross-section over one period, and what the program reads from it:
 // the largest values at its 41 instants, or the exact ellipse the vector draws.
 
+#include "calc/FieldConstants.h"
+
+#include <array>
+
 namespace velt {
+
+/// sin(wt) and cos(wt) at one instant the passes sample.
+struct PassInstant {
+    double sin = 0.0;
+    double cos = 0.0;
+};
+
+/// The passes' instants of one period, computed once.
+const std::array<PassInstant, kInstants>& passInstants();
 
 /// The field vector (sin.x, sin.y) sin(wt) + (cos.x, cos.y) cos(wt).
 struct PlanePhasor {

@@ -1,13 +1,10 @@
 #include "render/GraphDocuments.h"
 
+#include "render/DocumentBytes.h"
 #include "render/GraphPainter.h"
 
-#include <QBuffer>
 #include <QFontMetrics>
-#include <QPageLayout>
 #include <QPainter>
-#include <QPdfWriter>
-#include <QSvgGenerator>
 
 #include <algorithm>
 
@@ -38,54 +35,22 @@ void paintPrintedPage(QPainter& painter, QPaintDevice& device, QSize page,
 }
 
 std::string graphPdfBytes(const FieldProfile& profile, bool towerShifted) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    if (!buffer.open(QIODevice::WriteOnly)) {
-        return {};
-    }
-    bool painted = false;
-    {
-        QPdfWriter pdf(&buffer);
-        pdf.setResolution(600);
-        // The page is the whole paper; the printed layout keeps its own margins.
-        pdf.setPageLayout(
-            QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(0, 0, 0, 0)));
-        QPainter painter;
-        if (painter.begin(&pdf)) {
-            const QSize page = pdf.pageLayout().fullRectPixels(pdf.resolution()).size();
-            paintPrintedPage(painter, pdf, page, profile, towerShifted);
-            painted = painter.end();
-        }
-    }
-    if (!painted) {
-        return {};
-    }
-    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    return a4PdfBytes([&](QPainter& painter, QPaintDevice& device, QSize page) {
+        paintPrintedPage(painter, device, page, profile, towerShifted);
+    });
 }
 
 QImage graphImage(QSize size, const FieldProfile& profile, bool towerShifted) {
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    paintWindowGraph(painter, size, profile, towerShifted);
-    painter.end();
-    return image;
+    return canvasImage(size, [&](QPainter& painter, QSize canvas) {
+        paintWindowGraph(painter, canvas, profile, towerShifted);
+    });
 }
 
 bool writeGraphSvg(QIODevice& device, QSize size, int dpi, const FieldProfile& profile,
                    bool towerShifted, const QString& title) {
-    QSvgGenerator svg;
-    svg.setOutputDevice(&device);
-    svg.setSize(size);
-    svg.setViewBox(QRect(QPoint(0, 0), size));
-    svg.setResolution(dpi);
-    svg.setTitle(title);
-    QPainter painter;
-    if (!painter.begin(&svg)) {
-        return false;
-    }
-    paintWindowGraph(painter, size, profile, towerShifted);
-    return painter.end();
+    return writeSvg(device, size, dpi, title, [&](QPainter& painter, QSize canvas) {
+        paintWindowGraph(painter, canvas, profile, towerShifted);
+    });
 }
 
 } // namespace velt

@@ -1,11 +1,12 @@
 #include "render/GraphExport.h"
 
 #include "model/FileReplacement.h"
+#include "render/DocumentBytes.h"
 #include "render/GifWriter.h"
 #include "render/GraphDocuments.h"
+#include "render/GraphPainter.h"
 #include "results/ProfileCsv.h"
 
-#include <QBuffer>
 #include <QImage>
 
 #include <sstream>
@@ -13,27 +14,10 @@
 namespace velt {
 namespace {
 
-std::string bufferBytes(const QByteArray& bytes) {
-    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-}
-
-std::string pngBytes(const QImage& image) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) {
-        return {};
-    }
-    return bufferBytes(bytes);
-}
-
-std::string svgBytes(const GraphFileSource& s) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    if (!buffer.open(QIODevice::WriteOnly) ||
-        !writeGraphSvg(buffer, s.size, s.svgDpi, s.profile, s.towerShifted, s.title)) {
-        return {};
-    }
-    return bufferBytes(bytes);
+std::string svgOf(const GraphFileSource& s) {
+    return svgBytes(s.size, s.svgDpi, s.title, [&](QPainter& painter, QSize canvas) {
+        paintWindowGraph(painter, canvas, s.profile, s.towerShifted);
+    });
 }
 
 std::string csvBytes(const FieldProfile& profile) {
@@ -51,7 +35,7 @@ std::string graphFileBytes(GraphFormat format, const GraphFileSource& s) {
     case GraphFormat::Gif:
         return gifBytes(graphImage(s.size, s.profile, s.towerShifted));
     case GraphFormat::Svg:
-        return svgBytes(s);
+        return svgOf(s);
     case GraphFormat::Pdf:
         return graphPdfBytes(s.profile, s.towerShifted);
     case GraphFormat::Csv:

@@ -5,7 +5,6 @@
 
 #include <QPainter>
 #include <QPainterPath>
-#include <QPolygon>
 
 namespace velt {
 namespace {
@@ -42,15 +41,6 @@ Qt::PenStyle penStyleOf(GraphDash dash) {
 
 void setInk(QPainter& painter, GraphInk ink, GraphDash dash = GraphDash::Solid) {
     painter.setPen(QPen(colourOf(ink), 1, penStyleOf(dash)));
-}
-
-QPolygon polylineOf(const std::vector<PixelPoint>& points) {
-    QPolygon polygon;
-    polygon.reserve(static_cast<qsizetype>(points.size()));
-    for (const PixelPoint& p : points) {
-        polygon.append(toQt(p));
-    }
-    return polygon;
 }
 
 void drawTexts(QPainter& painter, const std::vector<PlacedText>& texts) {

@@ -5,8 +5,11 @@
 #include "render/PixelGeometry.h"
 
 #include <QPainter>
+#include <QPolygon>
 #include <QRect>
 #include <QString>
+
+#include <vector>
 
 namespace velt {
 
@@ -23,6 +26,16 @@ inline QRect areaOf(const PixelRect& r) {
 inline void drawDot(QPainter& painter, const PixelRect& box) {
     painter.drawEllipse(
         QRect(box.left, box.top, box.right - box.left - 1, box.bottom - box.top - 1));
+}
+
+/// The points of a line as a polygon of the canvas.
+inline QPolygon polylineOf(const std::vector<PixelPoint>& points) {
+    QPolygon polygon;
+    polygon.reserve(static_cast<qsizetype>(points.size()));
+    for (const PixelPoint& p : points) {
+        polygon.append(toQt(p));
+    }
+    return polygon;
 }
 
 inline void drawLine(QPainter& painter, const PixelLine& line) {

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <memory>
 
 namespace velt::testing {
@@ -195,6 +196,10 @@ TEST(ExposureZone, StillAboveAtTheRangesEnds) {
     EXPECT_DOUBLE_EQ(inner.profileLevel, 1.6 * std::sqrt(2.0));
     EXPECT_FALSE(inner.openLeft || inner.openRight);
     expectEdgesOnTheField(c, inner);
+    const double axis = c.profile().resultAxisX;
+    for (const double edge : innerEdges(inner)) {
+        EXPECT_NEAR(c.field->at(edge + axis) / std::sqrt(2.0), 1.6, 1e-3);
+    }
 }
 
 TEST(ExposureZone, VerticalLineGivesHeights) {
@@ -229,6 +234,7 @@ TEST(ExposureZone, OnlyTheCalculatedQuantity) {
     ASSERT_EQ(zones.size(), builtInLimits().size());
     for (std::size_t i = 0; i < zones.size(); ++i) {
         EXPECT_EQ(zones[i].level, builtInLimits()[i].magnetic);
+        EXPECT_DOUBLE_EQ(zones[i].profileLevel, builtInLimits()[i].magnetic * std::sqrt(2.0));
     }
     FieldProfile onConductors = c.profile();
     onConductors.resultOnConductors = true;
