@@ -236,7 +236,13 @@ TEST_F(VariantsTest, SavedPictureAndReportAreWhatTheWindowAndVeltCalcShow) {
 
     const VariantView* view = Variants::viewOf(main().mdiArea().activeSubWindow());
     ASSERT_NE(view, nullptr);
+    // Run again on a display of twice the pixels (QT_SCALE_FACTOR=2): the picture keeps the
+    // window's size in logical pixels, as "Rozmiar obrazu" shows it and velt-calc draws it.
+    if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR")) {
+        EXPECT_EQ(view->devicePixelRatioF(), qEnvironmentVariable("QT_SCALE_FACTOR").toDouble());
+    }
     const QImage shown = view->picture();
+    EXPECT_EQ(shown.size(), view->size());
     int error = 0;
     GifFileType* gif = DGifOpenFileName((folder / "wyniki.gif").c_str(), &error);
     ASSERT_NE(gif, nullptr);
