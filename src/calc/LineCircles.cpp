@@ -36,7 +36,7 @@ LineBundle workingBundle(const LineProject& p, std::uint32_t d) {
     const std::uint32_t size = expanded ? p.phaseBundleSize : 1;
     const ConductorPhase ph =
         conductorPhase((d - 1) * size + 1, size, p.phaseOrderSwapped, true, expanded);
-    return {p.conductorX[d], p.conductorY[d], ConductorRole::Phase, ph.circuit, ph.phase};
+    return {p.conductorX[d], p.conductorY[d], ConductorRole::Working, ph.circuit, ph.phase};
 }
 
 void addWorkingBundles(const LineProject& p, LineCircles& line) {

@@ -2,6 +2,7 @@
 // The conductors of the accepted line as round conductors for the surface gradient.
 
 #include "calc/ConductorCircle.h"
+#include "calc/FieldConductor.h"
 #include "model/LineProject.h"
 
 #include <cstddef>
@@ -10,13 +11,11 @@
 
 namespace velt {
 
-enum class ConductorRole { Phase, Ground, Shield };
-
 /// One bundle, or single wire, of the line and where its circles stand in the list.
 struct LineBundle {
     double x = 0.0; ///< position in the line data [m]
     double y = 0.0;
-    ConductorRole role = ConductorRole::Phase;
+    ConductorRole role = ConductorRole::Working;
     int circuit = 0; ///< 1 or 2 for a working bundle, else 0
     int phase = 0;   ///< 1 R, 2 S, 3 T for a working bundle, else 0
     std::size_t firstCircle = 0;

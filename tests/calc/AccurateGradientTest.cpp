@@ -128,7 +128,7 @@ TEST(AccurateGradient, Z52ListsEveryBundleAndMirroredBundlesAgree) {
     for (int d = 0; d < 3; ++d) {
         const BundleGradient& left = bundles[d];
         const BundleGradient& right = bundles[d + 3];
-        EXPECT_EQ(left.bundle.role, ConductorRole::Phase);
+        EXPECT_EQ(left.bundle.role, ConductorRole::Working);
         EXPECT_EQ(left.bundle.phase, d + 1);
         EXPECT_EQ(right.bundle.phase, d + 1);
         EXPECT_EQ(right.bundle.x, -left.bundle.x);
@@ -166,7 +166,7 @@ TEST(AccurateGradient, LargestConfigurationListsEveryConductorClass) {
         return std::count_if(bundles.begin(), bundles.end(),
                              [&](const BundleGradient& g) { return g.bundle.role == role; });
     };
-    EXPECT_EQ(count(ConductorRole::Phase), 6);
+    EXPECT_EQ(count(ConductorRole::Working), 6);
     EXPECT_EQ(count(ConductorRole::Ground), 2);
     EXPECT_EQ(count(ConductorRole::Shield), 33); // 13 shield wires and the building's 20
     EXPECT_EQ(bundles[0].bundle.circleCount, 4u);
