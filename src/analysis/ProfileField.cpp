@@ -8,12 +8,6 @@
 namespace velt {
 namespace {
 
-// What the profile's pass had added to every conductor x: the half range when a horizontal
-// line under an unshifted tower kept its left half, else nothing.
-double frameOffsetOf(const FieldProfile& f) {
-    return f.resultLineKind || f.resultTowerShifted ? 0.0 : f.resultAxisX;
-}
-
 // The conductors in the frame of the profile's pass, placed as the driver places them.
 ConductorList conductorsOf(const LineProject& project, const LineDataForm& form,
                            const FieldProfile& f) {
@@ -27,6 +21,10 @@ ConductorList conductorsOf(const LineProject& project, const LineDataForm& form,
 }
 
 } // namespace
+
+double frameOffsetOf(const FieldProfile& f) {
+    return f.resultLineKind || f.resultOnConductors || f.resultTowerShifted ? 0.0 : f.resultAxisX;
+}
 
 ProfileField::ProfileField(const FieldProfile& f, ConductorList conductors)
     : vertical_(f.resultLineKind), line_(f.resultLineKind ? f.resultLineX : f.resultPointY) {

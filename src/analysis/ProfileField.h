@@ -12,6 +12,10 @@
 
 namespace velt {
 
+/// What the profile's pass had added to every conductor x: the half range when a horizontal
+/// line under an unshifted tower kept its left half, else nothing.
+double frameOffsetOf(const FieldProfile& profile);
+
 class ProfileField {
   public:
     /// The field of the profile's last pass, from the project and the line data it was

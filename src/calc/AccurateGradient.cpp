@@ -20,7 +20,7 @@ std::optional<AccurateGradients> accurateGradients(const LineCircles& line,
         const double gradient =
             *std::max_element(first, first + static_cast<std::ptrdiff_t>(bundle.circleCount));
         out.bundles.push_back({bundle, gradient});
-        if (bundle.role == ConductorRole::Working) {
+        if (bundle.role == ConductorRole::Working && bundle.line == kMainLine) {
             out.maxWorkingGradient = std::max(out.maxWorkingGradient, gradient);
         }
     }

@@ -18,8 +18,8 @@ struct BundleGradient {
 
 struct AccurateGradients {
     std::vector<BundleGradient> bundles;
-    /// Largest over the working bundles [kV/cm], the surface gradient for the radio
-    /// interference.
+    /// Largest over the main line's working bundles [kV/cm], the surface gradient for the
+    /// radio interference.
     double maxWorkingGradient = 0.0;
 };
 

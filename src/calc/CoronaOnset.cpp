@@ -5,7 +5,7 @@
 namespace velt {
 namespace {
 
-constexpr double kAirGradient = 21.1; // kV/cm RMS
+const double kAirGradient = 30.0 / std::sqrt(2.0); // kV/cm RMS
 constexpr double kRadiusTerm = 0.301; // √cm
 constexpr double kZeroCelsius = 273.15;
 

@@ -1,10 +1,10 @@
 #pragma once
 // Peek's corona onset gradient of a stranded conductor in fair weather.
 //
-//     E0 = 21.1·m·δ·(1 + 0.301 / √(δ·r)) kV/cm RMS, r in cm,
+//     E0 = 30/√2·m·δ·(1 + 0.301 / √(δ·r)) kV/cm RMS, r in cm,
 //
-// 21.1 kV/cm RMS being the breakdown gradient of air, 29.8 ≈ 30 kV/cm peak, and 0.301 √cm
-// Peek's constant for parallel wires.
+// 30 kV/cm peak being the breakdown gradient of air (21.2 kV/cm RMS), and 0.301 √cm Peek's
+// constant for parallel wires.
 
 namespace velt {
 

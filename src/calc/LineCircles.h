@@ -20,6 +20,7 @@ struct LineBundle {
     int phase = 0;   ///< 1 R, 2 S, 3 T for a working bundle, else 0
     std::size_t firstCircle = 0;
     std::size_t circleCount = 0;
+    int line = kMainLine; ///< neighbouring lines from 1
 };
 
 struct LineCircles {

@@ -11,21 +11,20 @@
 namespace velt {
 namespace {
 
-// Phase (1 R, 2 S, 3 T) of working conductor `slot` (0-based) of a neighbour's tower.
-int phaseOf(std::uint32_t slot, bool swapped) {
-    if (slot < 3) {
-        return static_cast<int>(slot) + 1;
-    }
-    constexpr int kTrs[] = {3, 1, 2};
-    return swapped ? kTrs[slot - 3] : static_cast<int>(slot) - 2;
-}
-
 double circuitCurrent(const NeighbourLine& n, std::uint32_t slot) {
     const std::size_t circuit = slot < 3 ? 0 : 1;
     return circuit < n.currents.size() ? n.currents[circuit] : 0.0;
 }
 
 } // namespace
+
+int neighbourPhase(std::uint32_t slot, bool swapped) {
+    if (slot < 3) {
+        return static_cast<int>(slot) + 1;
+    }
+    constexpr int kTrs[] = {3, 1, 2};
+    return swapped ? kTrs[slot - 3] : static_cast<int>(slot) - 2;
+}
 
 double neighbourPhasePeak(const NeighbourLine& n) {
     return n.voltage.value_or(n.tower.nominalVoltage) * std::sqrt(2.0) / std::sqrt(3.0);
@@ -52,7 +51,7 @@ ConductorList neighbourConductors(const NeighbourLine& n, int line, double mainA
             c.y = t.conductorY[slot] + n.workingHeight;
             c.radius = bundleEquivalentRadius(0.5 * t.phaseDiameter, t.phaseBundleSize,
                                               t.phaseBundleSpacing);
-            const double phase = angle - phaseLag(phaseOf(slot, n.phaseOrderSwapped));
+            const double phase = angle - phaseLag(neighbourPhase(slot, n.phaseOrderSwapped));
             c.voltage = sinusoidOf(peak, phase);
             c.current = sinusoidOf(circuitCurrent(n, slot), phase);
         } else {

@@ -11,6 +11,10 @@ namespace velt {
 /// The most lines beside the main one.
 inline constexpr int kMaxNeighbourLines = 8;
 
+/// Phase (1 R, 2 S, 3 T) of working conductor `slot` (0-based) of a neighbour's tower; a
+/// swapped second circuit runs T, R, S.
+int neighbourPhase(std::uint32_t slot, bool swapped);
+
 /// Peak phase voltage of a neighbour [kV]: its line-to-line voltage, or its tower's nominal
 /// voltage, times sqrt 2 / sqrt 3.
 double neighbourPhasePeak(const NeighbourLine& neighbour);

@@ -1,8 +1,12 @@
 #include "cli/BatchRun.h"
 
+#include "analysis/CalculationExtras.h"
 #include "calc/CalculationDriver.h"
 #include "cli/BatchUi.h"
+#include "cli/ExtrasJson.h"
 #include "cli/GraphPicture.h"
+#include "cli/MapOutputs.h"
+#include "cli/OptionOverrides.h"
 #include "cli/ProfileJson.h"
 #include "cli/TowerCommands.h"
 #include "model/FileNames.h"
@@ -16,8 +20,10 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <sstream>
 #include <utility>
+#include <variant>
 
 namespace velt {
 namespace {
@@ -32,7 +38,42 @@ struct Options {
     std::string gifFile;
     std::string svgFile;
     std::string pdfFile;
+    std::string zonesFile;
+    OptionOverrides overrides;
+    MapOptions map;
 };
+
+void addOptionOptions(CLI::App& app, Options& options) {
+    app.add_option("--surface-method", options.overrides.surfaceMethod,
+                   "how the largest surface field is found: specified (one charge at the "
+                   "centre of every sub-conductor) or accurate (every surface an "
+                   "equipotential); replaces the project's \"surfaceMethod\"")
+        ->check(CLI::IsMember({"specified", "accurate"}));
+    app.add_option("--limits", options.overrides.limits,
+                   "exposure limits KEY[,KEY...] whose zones are found; replaces the project's "
+                   "\"limits\"")
+        ->check(CLI::Validator(checkLimitsOption, ""));
+    app.add_option("--magnetic-unit", options.overrides.magneticUnit,
+                   "unit of magnetic outputs beside the report: A/m or uT; replaces the "
+                   "project's \"magneticUnit\"")
+        ->check(CLI::IsMember({"A/m", "uT"}));
+    app.add_option("--zones", options.zonesFile, "also write the limits' zones as CSV");
+}
+
+void addMapOptions(CLI::App& app, Options& options) {
+    app.add_option("--map", options.map.csv,
+                   "also write the field over the cross-section as CSV (x fastest)");
+    app.add_option("--map-png", options.map.png, "also draw the map as a PNG image")
+        ->check(CLI::Validator(checkPictureOption, ""));
+    app.add_option("--map-svg", options.map.svg, "also draw the map as an SVG drawing")
+        ->check(CLI::Validator(checkPictureOption, ""));
+    app.add_option("--map-pdf", options.map.pdf, "also draw the map's printed page as PDF")
+        ->check(CLI::Validator(checkPictureOption, ""));
+    app.add_option("--map-grid", options.map.grid,
+                   "the map's grid XSTEP,YSTEP[,TOP] in metres (default 201 x 101 points up "
+                   "to 5 m above the highest conductor)")
+        ->check(CLI::Validator(checkMapGridOption, ""));
+}
 
 // Parses the options; returns an exit status when the run ends here (help or bad usage).
 std::optional<int> parseOptions(const std::vector<std::string>& args, Options& options,
@@ -60,6 +101,8 @@ std::optional<int> parseOptions(const std::vector<std::string>& args, Options& o
     app.add_option("--size", options.pngSize,
                    "size of the PNG, GIF or SVG picture in pixels, WxH (default 1000x700)")
         ->check(CLI::Validator(checkPictureSize, ""));
+    addOptionOptions(app, options);
+    addMapOptions(app, options);
     // CLI11 takes the words last first.
     std::vector<std::string> reversed(args.rbegin(), args.rend());
     try {
@@ -74,6 +117,11 @@ std::optional<int> parseOptions(const std::vector<std::string>& args, Options& o
     if (!options.pngSize.empty() && options.pngFile.empty() && options.gifFile.empty() &&
         options.svgFile.empty()) {
         err << "velt-calc: --size needs --png, --gif or --svg\n" << app.help();
+        return kExitRefused;
+    }
+    if (!options.map.grid.empty() && !options.map.wanted()) {
+        err << "velt-calc: --map-grid needs --map, --map-png, --map-svg or --map-pdf\n"
+            << app.help();
         return kExitRefused;
     }
     return std::nullopt;
@@ -105,28 +153,48 @@ int calculateProject(const Options& options, std::ostream& out, std::ostream& er
         return load.status == LoadStatus::FileError ? kExitFileError : kExitRefused;
     }
 
+    applyOverrides(options.overrides, loaded->form.options);
+    // A map's grid is refused before anything is computed.
+    std::optional<FieldMapGrid> mapGrid;
+    if (options.map.wanted()) {
+        auto grid = mapGridOf(options.map, *project, loaded->form,
+                              loaded->answers.range.value_or(kProposedRange));
+        if (const auto* refusal = std::get_if<std::string>(&grid)) {
+            err << *refusal << '\n';
+            return kExitRefused;
+        }
+        mapGrid = std::get<FieldMapGrid>(grid);
+    }
+
     BatchUi ui(loaded->answers, err);
     PassContext ctx{*project, *profile, loaded->form, ui};
     if (calculate(ctx) != CalculationOutcome::Done) {
         return kExitRefused;
     }
+    const CalculationExtras extras = completeCalculation(*project, loaded->form, *profile);
 
     const std::string base =
         options.base.empty() ? replaceExtension(options.project, "") : options.base;
     const std::string reportFile = base + ".txt";
-    if (!writeReport(reportFile, *profile,
-                     [&err](const std::string& message) { err << message << '\n'; })) {
+    if (!writeReport(
+            reportFile, *profile, [&err](const std::string& message) { err << message << '\n'; },
+            &extras)) {
         return kExitFileError;
     }
     out << reportFile << '\n';
     if (!options.jsonFile.empty() &&
         !writeOutput(
-            options.jsonFile, [&](std::ostream& s) { writeProfileJson(s, *profile); }, out, err)) {
+            options.jsonFile, [&](std::ostream& s) { writeProfileJson(s, *profile, &extras); }, out,
+            err)) {
         return kExitFileError;
     }
-    if (!options.csvFile.empty() &&
-        !writeOutput(
-            options.csvFile, [&](std::ostream& s) { writeProfileCsv(s, *profile); }, out, err)) {
+    if (!options.csvFile.empty() && !writeOutput(
+                                        options.csvFile,
+                                        [&](std::ostream& s) {
+                                            writeProfileCsv(s, *profile,
+                                                            loaded->form.options.magneticUnit);
+                                        },
+                                        out, err)) {
         return kExitFileError;
     }
     const std::pair<const std::string&, GraphFormat> pictures[] = {
@@ -137,9 +205,18 @@ int calculateProject(const Options& options, std::ostream& out, std::ostream& er
     };
     for (const auto& [file, format] : pictures) {
         if (!file.empty() && !writeGraphPicture(file, format, options.pngSize, *profile,
-                                                project->towerShifted, out, err)) {
+                                                project->towerShifted, out, err, &extras)) {
             return kExitFileError;
         }
+    }
+    if (!options.zonesFile.empty() &&
+        !writeOutput(
+            options.zonesFile, [&](std::ostream& s) { writeZonesCsv(s, *profile, extras); }, out,
+            err)) {
+        return kExitFileError;
+    }
+    if (mapGrid && !writeMapOutputs(options.map, *mapGrid, *project, loaded->form, out, err)) {
+        return kExitFileError;
     }
     return kExitDone;
 }

@@ -1,6 +1,7 @@
 #include "cli/GraphPicture.h"
 
 #include "model/DecimalText.h"
+#include "render/FieldMapExport.h"
 #include "render/GifWriter.h"
 #include "render/GraphExport.h"
 #include "results/Report.h"
@@ -79,15 +80,16 @@ std::string checkPictureSize(const std::string& text) {
 
 bool writeGraphPicture(const std::string& path, GraphFormat format, const std::string& size,
                        const FieldProfile& profile, bool towerShifted, std::ostream& out,
-                       std::ostream& err) {
+                       std::ostream& err, const CalculationExtras* extras) {
     const std::optional<QSize> pixels = pictureSize(size);
     if (!pixels) {
         err << "velt-calc: --size: " << checkPictureSize(size) << '\n';
         return false;
     }
     const PictureApplication application;
-    const GraphFileSource source{profile, towerShifted, *pixels, kSvgDpi,
-                                 QStringLiteral("Wariant %1.").arg(profile.variantNumber)};
+    GraphFileSource source{profile, towerShifted, *pixels, kSvgDpi,
+                           QStringLiteral("Wariant %1.").arg(profile.variantNumber)};
+    source.extras = extras;
     if (writeGraphFile(path, format, source)) {
         out << path << '\n';
         return true;
@@ -95,6 +97,20 @@ bool writeGraphPicture(const std::string& path, GraphFormat format, const std::s
     // A GIF is the desktop program's picture, with its message.
     err << (format == GraphFormat::Gif ? kCannotWritePictureMessage : kCannotCreateFileMessage)
         << path << '\n';
+    return false;
+}
+
+bool writeMapPicture(const std::string& path, GraphFormat format, const FieldMap& map,
+                     const CalculationOptions& options, std::ostream& out, std::ostream& err) {
+    const PictureApplication application;
+    const FieldMapFileSource source{map, options,
+                                    QSize(kDefaultPictureWidth, kDefaultPictureHeight), kSvgDpi,
+                                    QStringLiteral("Mapa pola")};
+    if (writeFieldMapFile(path, format, source)) {
+        out << path << '\n';
+        return true;
+    }
+    err << kCannotCreateFileMessage << path << '\n';
     return false;
 }
 

@@ -2,6 +2,9 @@
 // velt-calc --png, --gif, --svg, --pdf: the graph of the computed variant drawn off-screen as
 // the variant's window shows it, or as its printed page.
 
+#include "analysis/CalculationExtras.h"
+#include "analysis/FieldMap.h"
+#include "model/CalculationOptions.h"
 #include "model/FieldProfile.h"
 #include "results/GraphFormat.h"
 
@@ -33,6 +36,11 @@ inline constexpr int kSvgDpi = 96;
 /// project's flag. The file name goes to `out`, a failure to `err` with the name.
 bool writeGraphPicture(const std::string& path, GraphFormat format, const std::string& size,
                        const FieldProfile& profile, bool towerShifted, std::ostream& out,
-                       std::ostream& err);
+                       std::ostream& err, const CalculationExtras* extras = nullptr);
+
+/// Writes `map` as a PNG image or SVG drawing of the default picture size, or its printed
+/// page as a PDF file, to `path`: whole or not at all.
+bool writeMapPicture(const std::string& path, GraphFormat format, const FieldMap& map,
+                     const CalculationOptions& options, std::ostream& out, std::ostream& err);
 
 } // namespace velt

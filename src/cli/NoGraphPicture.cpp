@@ -14,7 +14,15 @@ std::string checkPictureSize(const std::string& text) {
 
 bool writeGraphPicture(const std::string& /*path*/, GraphFormat /*format*/,
                        const std::string& /*size*/, const FieldProfile& /*profile*/,
-                       bool /*towerShifted*/, std::ostream& /*out*/, std::ostream& err) {
+                       bool /*towerShifted*/, std::ostream& /*out*/, std::ostream& err,
+                       const CalculationExtras* /*extras*/) {
+    err << checkPictureOption({}) << '\n';
+    return false;
+}
+
+bool writeMapPicture(const std::string& /*path*/, GraphFormat /*format*/, const FieldMap& /*map*/,
+                     const CalculationOptions& /*options*/, std::ostream& /*out*/,
+                     std::ostream& err) {
     err << checkPictureOption({}) << '\n';
     return false;
 }

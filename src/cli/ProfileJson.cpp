@@ -1,5 +1,6 @@
 #include "cli/ProfileJson.h"
 
+#include "cli/ExtrasJson.h"
 #include "model/TextSlots.h"
 
 #include <algorithm>
@@ -97,9 +98,14 @@ json profileToJson(const FieldProfile& f) {
     };
 }
 
-void writeProfileJson(std::ostream& out, const FieldProfile& profile) {
+void writeProfileJson(std::ostream& out, const FieldProfile& profile,
+                      const CalculationExtras* extras) {
+    json document = profileToJson(profile);
+    if (extras != nullptr) {
+        addExtrasToJson(document, profile, *extras);
+    }
     // Texts come from the record; a stray byte must not stop the output.
-    out << profileToJson(profile).dump(2, ' ', false, json::error_handler_t::replace) << '\n';
+    out << document.dump(2, ' ', false, json::error_handler_t::replace) << '\n';
 }
 
 } // namespace velt

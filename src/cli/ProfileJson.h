@@ -1,6 +1,7 @@
 #pragma once
 // The field profile of a calculation as JSON, every field under its own name.
 
+#include "analysis/CalculationExtras.h"
 #include "model/FieldProfile.h"
 
 #include <nlohmann/json.hpp>
@@ -14,6 +15,8 @@ namespace velt {
 /// full precision. The window handles are left out.
 nlohmann::json profileToJson(const FieldProfile& profile);
 
-void writeProfileJson(std::ostream& out, const FieldProfile& profile);
+/// The profile's JSON; the results of the calculation's options join it when given.
+void writeProfileJson(std::ostream& out, const FieldProfile& profile,
+                      const CalculationExtras* extras = nullptr);
 
 } // namespace velt

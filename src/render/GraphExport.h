@@ -3,6 +3,7 @@
 // SVG drawing of the window version, the printed page as PDF, the profile as a CSV table.
 // velt-calc and the desktop program both write through here.
 
+#include "analysis/CalculationExtras.h"
 #include "model/FieldProfile.h"
 #include "results/GraphFormat.h"
 
@@ -20,6 +21,8 @@ struct GraphFileSource {
     QSize size{};              ///< window version in logical pixels (PNG, GIF, SVG)
     int svgDpi = 96;           ///< texts of the SVG drawing are sized as on this screen
     QString title{};           ///< the SVG drawing's title
+    /// What the calculation's options add to the graph; none: the graph as it always was.
+    const CalculationExtras* extras = nullptr;
 };
 
 /// The bytes of the file; empty when drawing failed.

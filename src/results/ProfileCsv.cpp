@@ -1,5 +1,6 @@
 #include "results/ProfileCsv.h"
 
+#include "analysis/MagneticUnits.h"
 #include "model/DecimalText.h"
 #include "results/Report.h"
 
@@ -32,15 +33,18 @@ void writeSurface(std::ostream& out, const FieldProfile& f) {
 
 } // namespace
 
-void writeProfileCsv(std::ostream& out, const FieldProfile& f) {
+void writeProfileCsv(std::ostream& out, const FieldProfile& f, MagneticUnit unit) {
     if (f.resultOnConductors) {
         writeSurface(out, f);
         return;
     }
     const bool vertical = f.resultLineKind;
     const bool magnetic = f.resultFieldKind;
+    const bool tesla = unit == MagneticUnit::Microtesla;
     out << (vertical ? "y(m)" : "x(m)")
-        << (magnetic ? ",kx(A/m),ky(A/m),kw(A/m)\n" : ",ks(kV/m)\n");
+        << (!magnetic ? ",ks(kV/m)\n"
+                      : (tesla ? ",kx(uT),ky(uT),kw(uT)\n" : ",kx(A/m),ky(A/m),kw(A/m)\n"));
+    const auto shown = [&](double h) { return full(magnetic ? inMagneticUnit(h, unit) : h); };
     const int rows = reportRowCount(f);
     for (int i = 1; i <= rows; ++i) {
         double position = f.resultPosition[i];
@@ -49,9 +53,9 @@ void writeProfileCsv(std::ostream& out, const FieldProfile& f) {
         }
         out << full(position);
         if (magnetic) {
-            out << ',' << full(f.resultValueX[i]) << ',' << full(f.resultValueY[i]);
+            out << ',' << shown(f.resultValueX[i]) << ',' << shown(f.resultValueY[i]);
         }
-        out << ',' << full(f.resultValue[i]) << '\n';
+        out << ',' << shown(f.resultValue[i]) << '\n';
     }
 }
 

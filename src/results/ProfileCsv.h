@@ -2,6 +2,7 @@
 // The field profile as a CSV table (UTF-8, a point as decimal separator): velt-calc --csv
 // and the desktop program's export of a variant.
 
+#include "model/CalculationOptions.h"
 #include "model/FieldProfile.h"
 
 #include <ostream>
@@ -12,6 +13,8 @@ namespace velt {
 /// height y) and the field, with the two components for the magnetic field; as many rows as
 /// the report. On the conductors: one row with the surface maximum (and the interference
 /// levels when computed).
-void writeProfileCsv(std::ostream& out, const FieldProfile& profile);
+/// With `unit` microtesla a magnetic profile's values are B [uT] instead of H [A/m].
+void writeProfileCsv(std::ostream& out, const FieldProfile& profile,
+                     MagneticUnit unit = MagneticUnit::AmperesPerMetre);
 
 } // namespace velt

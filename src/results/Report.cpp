@@ -6,6 +6,7 @@
 #include "model/FileNames.h"
 #include "model/FileReplacement.h"
 #include "model/TextSlots.h"
+#include "results/ReportExtras.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -171,7 +172,7 @@ int reportRowCount(const FieldProfile& f) {
     return std::min(profilePointCount(f.resultRange, f.resultStep), kProfileSlots - 1);
 }
 
-void writeReportText(std::ostream& out, const FieldProfile& f) {
+void writeReportText(std::ostream& out, const FieldProfile& f, const CalculationExtras* extras) {
     // Whole numbers too are written without a locale's digit grouping.
     const std::locale previous = out.imbue(std::locale::classic());
     out << formatNumber("Obliczenia pola elektrycznego i magnetycznego linii u = %.1lf kv\n",
@@ -190,14 +191,18 @@ void writeReportText(std::ostream& out, const FieldProfile& f) {
     } else {
         writeProfile(out, f);
     }
+    if (extras != nullptr) {
+        writeReportExtras(out, f, *extras);
+    }
     out.imbue(previous);
 }
 
 bool writeReport(const std::string& chosenName, const FieldProfile& profile,
-                 const std::function<void(const std::string&)>& showMessage) {
+                 const std::function<void(const std::string&)>& showMessage,
+                 const CalculationExtras* extras) {
     const std::string fileName = replaceExtension(chosenName, ".txt");
     std::ostringstream text;
-    writeReportText(text, profile);
+    writeReportText(text, profile, extras);
     const std::string bytes = toCp1250(toCrLf(text.str()));
 
     // Through a temporary file: a full disk never leaves a report cut short, and an earlier
