@@ -13,7 +13,6 @@
 #include "app/TW_RozObr.h"
 #include "app/TW_Splash.h"
 #include "app/ToolbarGlyphs.h"
-#include "app/VariantExport.h"
 #include "app/VariantPrinting.h"
 #include "app/VariantWindow.h"
 #include "app/Variants.h"
@@ -258,26 +257,18 @@ TW_Main::SaveOutcome TW_Main::saveVariant(QMdiSubWindow* window) {
     if (chosen.isEmpty()) {
         return SaveOutcome::Cancelled;
     }
-    const VariantView* view = Variants::viewOf(target);
+    const ResultView* view = Variants::viewOf(target);
     if (view == nullptr) {
         return SaveOutcome::Refused;
     }
-    if (!mayReplaceResults(resultFiles(view->record(), chosen.toStdString()))) {
+    if (!mayReplaceResults(view->resultFiles(chosen.toStdString()))) {
         return SaveOutcome::Cancelled;
     }
-    return writeVariantFiles(*view, chosen.toStdString()) ? SaveOutcome::Saved
-                                                          : SaveOutcome::Failed;
-}
-
-std::vector<std::string> TW_Main::resultFiles(const FieldProfile& record,
-                                              const std::string& chosen) {
-    std::vector<std::string> files;
-    // A calculation on the conductors has no graph: only its report is written.
-    if (!record.resultOnConductors) {
-        files.push_back(replaceExtension(chosen, ".gif"));
+    if (const auto failure = view->writeResults(chosen.toStdString())) {
+        app_.prompter().showMessage(QString::fromStdString(*failure));
+        return SaveOutcome::Failed;
     }
-    files.push_back(replaceExtension(chosen, ".txt"));
-    return files;
+    return SaveOutcome::Saved;
 }
 
 bool TW_Main::mayReplaceResults(const std::vector<std::string>& files) {
@@ -297,26 +288,12 @@ bool TW_Main::mayReplaceResults(const std::vector<std::string>& files) {
                                Question::YesNo) == mrYes;
 }
 
-bool TW_Main::writeVariantFiles(const VariantView& view, const std::string& chosen) {
-    const FieldProfile& record = view.record();
-    if (!record.resultOnConductors) {
-        const std::string picture = replaceExtension(chosen, ".gif");
-        if (const auto failure = writeGif(view.picture(), picture)) {
-            app_.prompter().showMessage(QString::fromStdString(*failure));
-            return false;
-        }
-    }
-    return writeReport(chosen, record, [this](const std::string& message) {
-        app_.prompter().showMessage(QString::fromStdString(message));
-    });
-}
-
-const VariantView* TW_Main::activeVariant(const QString& refusal) {
+const ResultView* TW_Main::activeVariant(const QString& refusal) {
     if (app_.project().calculationDone < 1) {
         app_.prompter().showMessage(QStringLiteral("Nie wykonano obliczeń!"));
         return nullptr;
     }
-    const VariantView* view = Variants::viewOf(ui->MdiArea1->activeSubWindow());
+    const ResultView* view = Variants::viewOf(ui->MdiArea1->activeSubWindow());
     if (view == nullptr) {
         app_.prompter().showMessage(refusal);
     }
@@ -324,14 +301,13 @@ const VariantView* TW_Main::activeVariant(const QString& refusal) {
 }
 
 void TW_Main::Drukujwyniki1Click() {
-    const VariantView* view = activeVariant(QStringLiteral("Nie wybrano wariantu do druku!"));
+    const ResultView* view = activeVariant(QStringLiteral("Nie wybrano wariantu do druku!"));
     if (view == nullptr) {
         return;
     }
-    const bool shifted = app_.project().towerShifted;
     if (!QPrinterInfo::defaultPrinter().isNull()) {
         QPrinter printer(QPrinter::HighResolution);
-        if (!printVariant(printer, view->record(), shifted)) {
+        if (!view->print(printer)) {
             app_.prompter().showMessage(
                 QStringLiteral("Nie mogę drukować na drukarce %1!").arg(printer.printerName()));
         }
@@ -348,17 +324,19 @@ void TW_Main::Drukujwyniki1Click() {
     if (QFileInfo(pdf).suffix().isEmpty()) {
         pdf += QStringLiteral(".pdf");
     }
-    if (!printVariantToPdf(pdf, view->record(), shifted)) {
+    if (!view->exportTo(pdf.toStdString(), GraphFormat::Pdf, {})) {
         app_.prompter().showMessage(QStringLiteral("Nie mogę zapisać pliku!\n") + pdf);
     }
 }
 
 void TW_Main::Oblicz() {
     DataPanelWindow dataWindow(*ui->MdiArea1, app_.project());
-    PassContext ctx{app_.project(), app_.profile(), app_.collectLineData(), app_.calculationUi()};
+    const LineDataForm& form = app_.collectLineData();
+    PassContext ctx{app_.project(), app_.profile(), form, app_.calculationUi()};
     if (calculate(ctx, &dataWindow) == CalculationOutcome::Done) {
+        CalculationExtras extras = completeCalculation(app_.project(), form, app_.profile());
         app_.document().takeCalculation(app_.profile());
-        variants().createVariant(app_.profile());
+        variants().createVariant(app_.profile(), std::move(extras));
     }
     showProjectTitle();
 }
@@ -475,12 +453,12 @@ void TW_Main::Zapiszprojektjako1Click() {
 }
 
 void TW_Main::Eksportujwariant1Click() {
-    const VariantView* view = activeVariant(QStringLiteral("Nie wybrano wariantu!"));
+    const ResultView* view = activeVariant(QStringLiteral("Nie wybrano wariantu!"));
     if (view == nullptr) {
         return;
     }
-    QString path =
-        app_.prompter().askSaveFileName(this, QStringLiteral("Eksportuj wariant"), exportFilter());
+    QString path = app_.prompter().askSaveFileName(this, QStringLiteral("Eksportuj wariant"),
+                                                   view->exportFilter());
     if (path.isEmpty()) {
         return;
     }
@@ -498,7 +476,7 @@ void TW_Main::Eksportujwariant1Click() {
         }
         pngSize = sizeDialog.imageSize();
     }
-    if (!exportVariant(*view, app_.project().towerShifted, path, *format, pngSize)) {
+    if (!view->exportTo(path.toStdString(), *format, pngSize)) {
         app_.prompter().showMessage(QStringLiteral("Nie mogę zapisać pliku!\n") + path);
     }
 }

@@ -20,10 +20,9 @@ class TW_Main;
 
 namespace velt {
 
-struct FieldProfile;
 class RecentProjects;
 class Variants;
-class VariantView;
+class ResultView;
 class VeltApplication;
 
 class TW_Main : public QMainWindow {
@@ -93,15 +92,10 @@ class TW_Main : public QMainWindow {
     void FormClose();
     /// The active variant for a command on it: "Nie wykonano obliczeń!" before any
     /// calculation, `refusal` without an active variant window.
-    const VariantView* activeVariant(const QString& refusal);
+    const ResultView* activeVariant(const QString& refusal);
     enum class SaveOutcome { Refused, Cancelled, Saved, Failed };
     /// `Drukuj1Click` with a sender: the given variant window, or the active one.
     SaveOutcome saveVariant(QMdiSubWindow* window);
-    /// The picture (".gif") and the report (".txt") under the chosen name.
-    bool writeVariantFiles(const VariantView& view, const std::string& chosen);
-    /// The files "Zapisz wyniki" writes for `record` under the chosen name.
-    static std::vector<std::string> resultFiles(const FieldProfile& record,
-                                                const std::string& chosen);
     /// Asks once, naming them, before files that exist are replaced; true to go on.
     bool mayReplaceResults(const std::vector<std::string>& files);
     void tileChildren(Qt::Orientation orientation);

@@ -3,7 +3,6 @@
 #include "app/VariantPrinting.h"
 
 #include "render/GraphDocuments.h"
-#include "render/GraphExport.h"
 
 #include <QPageLayout>
 #include <QPainter>
@@ -22,10 +21,6 @@ bool printVariant(QPrinter& printer, const FieldProfile& record, bool liveTowerS
     const QSize page = printer.pageLayout().fullRectPixels(printer.resolution()).size();
     paintPrintedPage(painter, printer, page, record, liveTowerShifted);
     return painter.end();
-}
-
-bool printVariantToPdf(const QString& fileName, const FieldProfile& record, bool liveTowerShifted) {
-    return writeGraphFile(fileName.toStdString(), GraphFormat::Pdf, {record, liveTowerShifted});
 }
 
 } // namespace velt

@@ -17,13 +17,16 @@ namespace velt {
 
 Variants::Variants(Parts parts, QObject* parent) : QObject(parent), parts_(std::move(parts)) {}
 
-QMdiSubWindow* Variants::createVariant(const FieldProfile& live) {
-    const QString caption = variantCaption(live.variantNumber);
+QMdiSubWindow* Variants::createVariant(const FieldProfile& live, CalculationExtras extras) {
+    return addResult(new VariantView(live, std::move(extras), parts_.liveTowerShifted));
+}
+
+QMdiSubWindow* Variants::addResult(ResultView* view) {
+    const QString caption = view->caption();
     QAction* item = parts_.chartMenu.addAction(caption);
-    item->setData(live.variantNumber);
+    item->setData(view->number());
     connect(item, &QAction::triggered, this, &Variants::WybierzWariant);
 
-    auto* view = new VariantView(live, parts_.liveTowerShifted);
     QMdiSubWindow* window = parts_.frame.addSubWindow(view);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setWindowTitle(caption);
@@ -33,8 +36,12 @@ QMdiSubWindow* Variants::createVariant(const FieldProfile& live) {
     return window;
 }
 
-VariantView* Variants::viewOf(QMdiSubWindow* window) {
+VariantView* Variants::graphOf(QMdiSubWindow* window) {
     return window == nullptr ? nullptr : qobject_cast<VariantView*>(window->widget());
+}
+
+ResultView* Variants::viewOf(QMdiSubWindow* window) {
+    return window == nullptr ? nullptr : qobject_cast<ResultView*>(window->widget());
 }
 
 void Variants::WybierzWariant() {
@@ -53,7 +60,7 @@ void Variants::WybierzWariant() {
 
 bool Variants::eventFilter(QObject* watched, QEvent* event) {
     auto* window = qobject_cast<QMdiSubWindow*>(watched);
-    const VariantView* view = viewOf(window);
+    const ResultView* view = viewOf(window);
     if (event->type() != QEvent::Close || view == nullptr || parts_.closingAll()) {
         return QObject::eventFilter(watched, event);
     }
@@ -61,12 +68,11 @@ bool Variants::eventFilter(QObject* watched, QEvent* event) {
         event->ignore();
         return true;
     }
-    removeMenuItem(view->number());
+    removeMenuItem(view->caption());
     return QObject::eventFilter(watched, event);
 }
 
-void Variants::removeMenuItem(int number) {
-    const QString caption = variantCaption(number);
+void Variants::removeMenuItem(const QString& caption) {
     for (QAction* item : parts_.chartMenu.actions()) {
         if (item->text() == caption) {
             parts_.chartMenu.removeAction(item);

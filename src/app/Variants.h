@@ -2,6 +2,7 @@
 // The result variants of the run: one numbered child window of the main frame per completed
 // calculation, each with its "Wykres" menu item and its own copy of the results.
 
+#include "analysis/CalculationExtras.h"
 #include "model/FieldProfile.h"
 
 #include <QObject>
@@ -15,8 +16,9 @@ class QMenu;
 namespace velt {
 
 class Prompter;
-class TW_UWar;
+class ResultView;
 class VariantView;
+class TW_UWar;
 
 class Variants : public QObject {
     Q_OBJECT
@@ -34,11 +36,17 @@ class Variants : public QObject {
     explicit Variants(Parts parts, QObject* parent = nullptr);
 
     /// `createVariant`: the window "Wariant %d." (maximized, active) and its menu item, with
-    /// a copy of `live`, whose number the calculation has already set.
-    QMdiSubWindow* createVariant(const FieldProfile& live);
+    /// a copy of `live`, whose number the calculation has already set, and of `extras`.
+    QMdiSubWindow* createVariant(const FieldProfile& live, CalculationExtras extras = {});
 
-    /// The variant shown in `window`, or none for another kind of child window.
-    static VariantView* viewOf(QMdiSubWindow* window);
+    /// Any result window (a map, a series), its caption and menu item its own; the view
+    /// belongs to the window afterwards.
+    QMdiSubWindow* addResult(ResultView* view);
+
+    /// The result shown in `window`, or none for another kind of child window.
+    static ResultView* viewOf(QMdiSubWindow* window);
+    /// The graph of a calculation shown in `window`, or none for any other window.
+    static VariantView* graphOf(QMdiSubWindow* window);
 
   public slots:
     /// A "Wykres" menu item: brings the window of the same caption to the front, maximized.
@@ -49,7 +57,7 @@ class Variants : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void removeMenuItem(int number);
+    void removeMenuItem(const QString& caption);
 
     Parts parts_;
 };

@@ -3,6 +3,7 @@
 #include "linedata/LineDataRules.h"
 #include "model/BuiltInTowers.h"
 #include "model/DecimalText.h"
+#include "project/OptionsWriter.h"
 #include "project/ProjectSchema.h"
 #include "project/TowerJson.h"
 
@@ -66,25 +67,6 @@ void layOut(const json& value, const std::string& indent, std::string& out) {
     out.append("\n").append(indent).append(object ? "}" : "]");
 }
 
-json towerValue(const TowerDefinition& chosenTower, bool builtIn) {
-    if (builtIn) {
-        return chosenTower.towerSeries;
-    }
-    // In full, so that the project does not need the catalogue it came from; the keys in
-    // the schema's order (names first, then voltages, conductors and positions).
-    const nlohmann::json whole = towerToJson(chosenTower);
-    json tower = json::object();
-    for (const auto& key : projectSchema().at("$defs").at("tower").at("required")) {
-        tower[key.get<std::string>()] = json::parse(whole.at(key.get<std::string>()).dump());
-    }
-    for (const auto& [key, value] : whole.items()) {
-        if (!tower.contains(key)) {
-            tower[key] = json::parse(value.dump());
-        }
-    }
-    return tower;
-}
-
 json lineValue(const LineDataForm& form) {
     json line = json::object();
     line["kind"] = form.verticalLine() ? "vertical" : "horizontal";
@@ -144,76 +126,6 @@ void putAnswers(json& project, const CalculationAnswers& answers) {
     }
 }
 
-json limitValue(const ExposureLimit& limit) {
-    if (!limit.key.empty()) {
-        return limit.key;
-    }
-    json value = json::object();
-    value["name"] = limit.name;
-    value["electric"] = limit.electric;
-    value["magnetic"] = limit.magnetic;
-    return value;
-}
-
-json neighbourValue(const NeighbourLine& line) {
-    json value = json::object();
-    value["tower"] = towerValue(line.tower, line.builtInTower);
-    value["workingHeight"] = line.workingHeight;
-    if (line.tower.groundWireCount > 0 || line.groundWireHeight != 0.0) {
-        value["groundWireHeight"] = line.groundWireHeight;
-    }
-    value["offset"] = line.offset;
-    if (line.phaseOrderSwapped) {
-        value["phaseOrder"] = "RST-TRS";
-    }
-    if (line.voltage) {
-        value["voltage"] = *line.voltage;
-    }
-    if (!line.currents.empty()) {
-        value["currents"] = line.currents;
-    }
-    if (line.angle != 0.0) {
-        value["angle"] = line.angle;
-    }
-    if (!line.label.empty()) {
-        value["label"] = line.label;
-    }
-    return value;
-}
-
-// Only the options that differ from their defaults: a project that uses none of them is
-// written exactly as before they existed.
-void putOptions(json& project, const CalculationOptions& options) {
-    if (options.surfaceMethod == SurfaceMethod::Accurate) {
-        project["surfaceMethod"] = "accurate";
-    }
-    if (options.coronaSurfaceFactor != kDefaultCoronaSurfaceFactor || options.relativeAirDensity) {
-        json corona = json::object();
-        corona["surfaceFactor"] = options.coronaSurfaceFactor;
-        if (options.relativeAirDensity) {
-            corona["airDensity"] = *options.relativeAirDensity;
-        }
-        project["corona"] = corona;
-    }
-    if (!options.limits.empty()) {
-        json limits = json::array();
-        for (const ExposureLimit& limit : options.limits) {
-            limits.push_back(limitValue(limit));
-        }
-        project["limits"] = limits;
-    }
-    if (options.magneticUnit == MagneticUnit::Microtesla) {
-        project["magneticUnit"] = "uT";
-    }
-    if (!options.neighbours.empty()) {
-        json lines = json::array();
-        for (const NeighbourLine& line : options.neighbours) {
-            lines.push_back(neighbourValue(line));
-        }
-        project["neighbours"] = lines;
-    }
-}
-
 } // namespace
 
 std::optional<ProjectTower> chosenProjectTower(const LineProject& project,
@@ -232,7 +144,7 @@ std::string projectText(const LineDialogState& state, const std::optional<Projec
     const LineDataForm& form = state.form;
     json project = json::object();
     if (tower) {
-        project["tower"] = towerValue(tower->tower, tower->builtIn);
+        project["tower"] = projectTowerJson(tower->tower, tower->builtIn);
     }
     putNumber(project, "workingHeight", form.workingHeight);
     putNumber(project, "groundWireHeight", form.groundHeight);
@@ -248,7 +160,10 @@ std::string projectText(const LineDialogState& state, const std::optional<Projec
     putCurrents(project, form.currents);
     putCompanions(project, form);
     putAnswers(project, answers);
-    putOptions(project, form.options);
+    const json options = optionsJson(form.options);
+    for (const auto& [key, value] : options.items()) {
+        project[key] = value;
+    }
     std::string text;
     layOut(project, "", text);
     return text + "\n";

@@ -428,7 +428,7 @@ TEST_F(ProjectFilesTest, TheActiveVariantIsExportedInEveryFormat) {
     openProject(exampleFiles().filter("h52").value(0));
     calculateWithProposals(true);
     ASSERT_EQ(app->mainWindow().mdiArea().subWindowList().size(), 1);
-    const VariantView* view = Variants::viewOf(app->mainWindow().mdiArea().activeSubWindow());
+    const VariantView* view = Variants::graphOf(app->mainWindow().mdiArea().activeSubWindow());
     ASSERT_NE(view, nullptr);
     const auto exportTo = [&](const QString& name) {
         prompter->expectFileName(folder.filePath(name));

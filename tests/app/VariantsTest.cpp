@@ -166,7 +166,7 @@ TEST_F(VariantsTest, EachCalculationOpensANumberedVariant) {
     itemOf("Wariant 1.")->trigger();
     EXPECT_EQ(main().mdiArea().activeSubWindow(), windowOf("Wariant 1."));
     EXPECT_TRUE(windowOf("Wariant 1.")->isMaximized());
-    const VariantView* view = Variants::viewOf(windowOf("Wariant 1."));
+    const VariantView* view = Variants::graphOf(windowOf("Wariant 1."));
     ASSERT_NE(view, nullptr);
     EXPECT_EQ(view->record().variantNumber, 1);
     EXPECT_EQ(view->size(), windowOf("Wariant 1.")->contentsRect().size());
@@ -196,13 +196,13 @@ TEST_F(VariantsTest, AVariantKeepsItsOwnResults) {
     acceptZ52();
     calculate("pierwszy");
     const double firstHeight =
-        Variants::viewOf(windowOf("Wariant 1."))->record().resultConductorY[1];
+        Variants::graphOf(windowOf("Wariant 1."))->record().resultConductorY[1];
     for (int i = 1; i <= 6; ++i) {
         app->project().conductorY[i] += 3.0;
     }
     calculate("drugi");
-    const FieldProfile& first = Variants::viewOf(windowOf("Wariant 1."))->record();
-    const FieldProfile& second = Variants::viewOf(windowOf("Wariant 2."))->record();
+    const FieldProfile& first = Variants::graphOf(windowOf("Wariant 1."))->record();
+    const FieldProfile& second = Variants::graphOf(windowOf("Wariant 2."))->record();
     EXPECT_EQ(first.resultConductorY[1], firstHeight);
     EXPECT_EQ(second.resultConductorY[1], firstHeight + 3.0);
     EXPECT_STREQ(first.resultComment, "pierwszy");
@@ -234,7 +234,7 @@ TEST_F(VariantsTest, SavedPictureAndReportAreWhatTheWindowAndVeltCalcShow) {
     EXPECT_TRUE(prompter->messages.isEmpty()) << prompter->messages.join("\n").toStdString();
     EXPECT_EQ(fileText(folder / "wyniki.txt"), fileText(folder / "calc.txt"));
 
-    const VariantView* view = Variants::viewOf(main().mdiArea().activeSubWindow());
+    const VariantView* view = Variants::graphOf(main().mdiArea().activeSubWindow());
     ASSERT_NE(view, nullptr);
     // Run again on a display of twice the pixels (QT_SCALE_FACTOR=2): the picture keeps the
     // window's size in logical pixels, as "Rozmiar obrazu" shows it and velt-calc draws it.
@@ -357,7 +357,7 @@ TEST_F(VariantsTest, ClosingStopsAtCancelAndAtAFailedSave) {
 TEST_F(VariantsTest, VeltCalcPictureIsTheWindow) {
     calculateAsTheExample();
     QCoreApplication::processEvents();
-    const VariantView* view = Variants::viewOf(main().mdiArea().activeSubWindow());
+    const VariantView* view = Variants::graphOf(main().mdiArea().activeSubWindow());
     ASSERT_NE(view, nullptr);
     const QImage shown = view->picture().convertToFormat(QImage::Format_RGB32);
 
