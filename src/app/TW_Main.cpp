@@ -6,6 +6,7 @@
 #include "app/DesktopCalculationUi.h"
 #include "app/HelpViewer.h"
 #include "app/LayoutTable.h"
+#include "app/OptionCommands.h"
 #include "app/ProjectDocument.h"
 #include "app/RecentProjects.h"
 #include "app/TW_About.h"
@@ -119,6 +120,10 @@ TW_Main::TW_Main(VeltApplication& app) : app_(app), ui(std::make_unique<Ui::TW_M
     setAcceptDrops(true);
     recent_ = std::make_unique<RecentProjects>(*ui->Plik1,
                                                [this](const QString& path) { openProject(path); });
+    options_ = std::make_unique<OptionCommands>(
+        app_, *this, [this]() -> Variants& { return variants(); }, [this] { showProjectTitle(); });
+    options_->connectMenu({*ui->Dokladnenatezenie1, *ui->Poziomydopuszczalne1, *ui->Liniesasiednie1,
+                           *ui->Mapapola1, *ui->Seriaobliczen1});
 }
 
 TW_Main::~TW_Main() = default;
@@ -418,6 +423,7 @@ bool TW_Main::openProject(const QString& path) {
     const bool opened = app_.document().open(path);
     if (opened) {
         recent_->add(path);
+        options_->showOptions();
     }
     showProjectTitle();
     return opened;

@@ -20,6 +20,7 @@ class TW_Main;
 
 namespace velt {
 
+class OptionCommands;
 class RecentProjects;
 class Variants;
 class ResultView;
@@ -110,6 +111,7 @@ class TW_Main : public QMainWindow {
     QString startProject_;
     std::unique_ptr<Variants> variants_;
     std::unique_ptr<RecentProjects> recent_;
+    std::unique_ptr<OptionCommands> options_;
 };
 
 } // namespace velt

@@ -16,8 +16,8 @@ namespace velt {
 
 VariantView::VariantView(const FieldProfile& live, CalculationExtras extras,
                          std::function<bool()> towerShifted, QWidget* parent)
-    : ResultView(parent), record_(std::make_unique<FieldProfile>(live)),
-      extras_(std::move(extras)), towerShifted_(std::move(towerShifted)) {
+    : ResultView(parent), record_(std::make_unique<FieldProfile>(live)), extras_(std::move(extras)),
+      towerShifted_(std::move(towerShifted)) {
     setObjectName(QStringLiteral("PaintBox1"));
     setAutoFillBackground(true);
     QPalette white = palette();
@@ -59,8 +59,7 @@ std::optional<std::string> VariantView::writeResults(const std::string& chosen) 
     }
     std::optional<std::string> failure;
     writeReport(
-        chosen, *record_, [&failure](const std::string& message) { failure = message; },
-        &extras_);
+        chosen, *record_, [&failure](const std::string& message) { failure = message; }, &extras_);
     return failure;
 }
 

@@ -4,6 +4,7 @@
 
 #include "app/DesktopCalculationUi.h"
 #include "app/HelpViewer.h"
+#include "app/OptionSettings.h"
 #include "app/ProjectDocument.h"
 #include "app/TW_About.h"
 #include "app/TW_EndAsk.h"
@@ -14,6 +15,7 @@
 #include "dialogs/TW_NewPrzew.h"
 #include "dialogs/TW_PEkr.h"
 #include "dialogs/TW_PFaz.h"
+#include "dialogs/TW_Poziomy.h"
 #include "dialogs/TW_PrzesSlup.h"
 #include "dialogs/TW_Save.h"
 #include "dialogs/TW_UWar.h"
@@ -46,6 +48,8 @@ VeltApplication::VeltApplication(std::unique_ptr<Prompter> prompter)
     : prompter_(std::move(prompter)), project_(std::make_unique<LineProject>()),
       profile_(std::make_unique<FieldProfile>()), lineDialog_(std::make_unique<LineDialogState>()),
       towerEditorState_(std::make_unique<TowerEditorState>()) {
+    // The options the user chose last time are the ones a new set-up starts with.
+    lineDialog_->form.options = loadOptionSettings();
     initHelpResources();
     // No display name: the window system would append it to every caption.
     QApplication::setApplicationName(QStringLiteral("VELT  2009"));
@@ -73,6 +77,7 @@ VeltApplication::VeltApplication(std::unique_ptr<Prompter> prompter)
     keep(W_Kom, std::make_unique<TW_Kom>());
 
     connectForms();
+    poziomy_ = std::make_unique<TW_Poziomy>(p);
     help_ = std::make_unique<HelpViewer>();
     calculationUi_ = std::make_unique<DesktopCalculationUi>(*this);
     document_ = std::make_unique<ProjectDocument>(*this);

@@ -4,11 +4,11 @@
 // order.
 
 #include "linedata/LineSetup.h"
-#include "toweredit/TowerEditorState.h"
 #include "model/FieldProfile.h"
 #include "model/LineDataForm.h"
 #include "model/LineProject.h"
 #include "model/TowerChoice.h"
+#include "toweredit/TowerEditorState.h"
 
 #include <QString>
 
@@ -34,6 +34,7 @@ class TW_NPOdg;
 class TW_PEkr;
 class TW_PFaz;
 class TW_PRob;
+class TW_Poziomy;
 class TW_PrzesSlup;
 class TW_Save;
 class TW_Splash;
@@ -96,6 +97,8 @@ class VeltApplication {
     TW_NPOdg& nPOdg() { return *W_NPOdg; }
     TW_PrzesSlup& przesSlup() { return *W_PrzesSlup; }
     TW_Kom& kom() { return *W_Kom; }
+    /// The exposure limits of the "Obliczenia" menu; not one of the twenty forms.
+    TW_Poziomy& poziomy() { return *poziomy_; }
 
   private:
     template <typename Form> Form* keep(std::unique_ptr<Form>& slot, std::unique_ptr<Form> form);
@@ -130,6 +133,7 @@ class VeltApplication {
     std::unique_ptr<TW_PrzesSlup> W_PrzesSlup;
     std::unique_ptr<TW_Kom> W_Kom;
 
+    std::unique_ptr<TW_Poziomy> poziomy_;
     std::unique_ptr<HelpViewer> help_;
     std::unique_ptr<DesktopCalculationUi> calculationUi_;
     std::unique_ptr<ProjectDocument> document_;

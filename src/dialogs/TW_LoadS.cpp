@@ -369,6 +369,10 @@ void TW_LoadS::BitBtn6Click() {
     prompter_.exec(*companions_.currents);
 }
 
+bool TW_LoadS::editNeighbourLines() {
+    return false;
+}
+
 void TW_LoadS::BitBtn7Click() {
     prompter_.exec(*companions_.towerShift);
     project_.towerShifted = towerShiftedByText(companions_.towerShift->text().toStdString());

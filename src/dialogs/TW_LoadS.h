@@ -58,6 +58,9 @@ class TW_LoadS : public ModalDialog {
     /// would leave them. A tower from outside the built-in list is listed like a catalogue
     /// tower and the project records its entry.
     void showState();
+    /// "Linie sąsiednie...": the table of the lines beside the main one; true when the user
+    /// changed them.
+    bool editNeighbourLines();
 
   signals:
     /// "Nowy słup": the tower editor is wanted.

@@ -109,9 +109,11 @@ TEST_F(MainWindowTest, MenuBarHoldsEveryMenuAndItemInOrder) {
          {"Zapisz wyniki", "Drukuj wyniki", "---------------------", "Zakończ program",
           "---------------------", "Otwórz projekt...", "Zapisz projekt...",
           "Zapisz projekt jako...", "Eksportuj wariant..."}},
-        {"Słup", {"Wczytaj słup", "Nowy słup", "Zapisz słup"}},
+        {"Słup", {"Wczytaj słup", "Nowy słup", "Zapisz słup", "Linie sąsiednie..."}},
         {"Wykres", {}},
-        {"Obliczenia", {"Wykonaj"}},
+        {"Obliczenia",
+         {"Wykonaj", "---------------------", "Dokładne natężenie na powierzchni wiązek",
+          "Poziomy dopuszczalne...", "Mapa pola...", "Seria obliczeń..."}},
         {"Okno", {"Kaskada", "Poziomo", "Pionowo"}},
         {"Pomoc", {"Pomoc", "Informacje o programie"}},
     };

@@ -1,0 +1,14 @@
+#pragma once
+// "Seria obliczeń...": one varied quantity over a range, run in the background, shown as a
+// series variant.
+
+class QWidget;
+
+namespace velt {
+
+class Variants;
+class VeltApplication;
+
+void runSeries(VeltApplication& app, Variants& variants, QWidget& parent);
+
+} // namespace velt
