@@ -5,8 +5,10 @@
 
 #include "calc/AccurateGradient.h"
 #include "calc/BundleExpansion.h"
+#include "calc/CircleCharges.h"
 #include "calc/FieldConstants.h"
 #include "calc/PhaseTables.h"
+#include "calc/SurfaceGradient.h"
 
 #include <gtest/gtest.h>
 
@@ -173,6 +175,46 @@ TEST(AccurateGradient, LargestConfigurationListsEveryConductorClass) {
     EXPECT_EQ(bundles[40].bundle.firstCircle, 58u);
     // The four points miss the square bundle's outer corners.
     EXPECT_GT(accurate->maxWorkingGradient, 1.05 * fourPointGradient(b));
+}
+
+} // namespace
+} // namespace velt::testing
+
+namespace velt::testing {
+namespace {
+
+// The worked example of the CIGRE Green Book "Overhead Lines" (2017), §4.19: a ±500 kV line
+// of two poles 13 m apart at 12.5 m, each a bundle of three Lapwing conductors (3.822 cm)
+// 45 cm apart. Printed: average gradient 20.297 kV/cm, Markt–Mengele maximum 23.28 kV/cm.
+// The charge this method fits reproduces both; its own maximum lies above, as the other pole
+// and the ground images push each sub-conductor's charge further out than the formula has it.
+TEST(AccurateGradient, PublishedBipoleExample) {
+    constexpr double r = 0.01911;
+    constexpr double s = 0.45;
+    std::vector<ConductorCircle> circles;
+    for (const double pole : {-1.0, 1.0}) {
+        for (std::uint32_t k = 1; k <= 3; ++k) {
+            const auto [x, y] = subConductorPosition(6.5 * pole, 12.5, s, 3, k);
+            // A direct voltage: the cosine part, whose largest instant is t = 0.
+            circles.push_back({x, y, r, 0.0, -500.0 * pole});
+        }
+    }
+    const auto solution = solveCircleCharges(circles);
+    ASSERT_TRUE(solution && solution->converged);
+    double charge = 0.0; // q / (2 pi eps0) of the left pole [kV]
+    for (std::size_t k = 0; k < 3; ++k) {
+        charge += solution->conductors[k].terms[0].c.real();
+    }
+    const double average = 0.01 * charge / (3 * r); // [kV/cm]
+    const double bundleRadius = s / (2 * std::sin(M_PI / 3));
+    EXPECT_NEAR(average, 20.297, 0.005 * 20.297);
+    EXPECT_NEAR(average * (1 + 2 * r / bundleRadius), 23.28, 0.01 * 23.28);
+
+    const std::vector<double> gradients = surfaceGradients(circles, *solution);
+    const double maximum = *std::max_element(gradients.begin(), gradients.begin() + 3);
+    const double peak = maximum * std::sqrt(2.0); // the RMS rule undone for a direct voltage
+    EXPECT_GT(peak, 23.28);
+    EXPECT_LT(peak, 1.02 * 23.28);
 }
 
 } // namespace
