@@ -1,11 +1,11 @@
 #include "cli/BatchRun.h"
 
 #include "calc/CalculationDriver.h"
-#include "cli/BatchUi.h"
 #include "cli/GraphPicture.h"
 #include "cli/ProfileJson.h"
 #include "cli/TowerCommands.h"
 #include "model/FileNames.h"
+#include "project/BatchUi.h"
 #include "project/ProjectFiles.h"
 #include "project/ProjectSchema.h"
 #include "results/ProfileCsv.h"
