@@ -1,8 +1,11 @@
 #include "cli/BatchRun.h"
 
 #include "calc/CalculationDriver.h"
+#include "cli/CommandLine.h"
 #include "cli/GraphPicture.h"
 #include "cli/ProfileJson.h"
+#include "cli/SweepCommand.h"
+#include "cli/TargetCommand.h"
 #include "cli/TowerCommands.h"
 #include "model/FileNames.h"
 #include "project/BatchUi.h"
@@ -59,16 +62,8 @@ std::optional<int> parseOptions(const std::vector<std::string>& args, Options& o
     app.add_option("--size", options.pngSize,
                    "size of the PNG, GIF or SVG picture in pixels, WxH (default 1000x700)")
         ->check(CLI::Validator(checkPictureSize, ""));
-    // CLI11 takes the words last first.
-    std::vector<std::string> reversed(args.rbegin(), args.rend());
-    try {
-        app.parse(reversed);
-    } catch (const CLI::CallForHelp&) {
-        out << app.help();
-        return kExitDone;
-    } catch (const CLI::ParseError& e) {
-        err << "velt-calc: " << e.what() << "\n" << app.help();
-        return kExitRefused;
+    if (const auto status = parseCommandLine(app, args, out, err)) {
+        return status;
     }
     if (!options.pngSize.empty() && options.pngFile.empty() && options.gifFile.empty() &&
         options.svgFile.empty()) {
@@ -148,8 +143,21 @@ int calculateProject(const Options& options, std::ostream& out, std::ostream& er
 } // namespace
 
 int runVeltCalc(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    if (!args.empty() && args.front() == "towers") {
-        return runTowerCommand(std::vector<std::string>(args.begin() + 1, args.end()), out, err);
+    return runVeltCalcOn(args, out, err, false);
+}
+
+int runVeltCalcOn(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                  bool errIsTerminal) {
+    const std::string command = args.empty() ? std::string() : args.front();
+    const std::vector<std::string> rest(args.begin() + (args.empty() ? 0 : 1), args.end());
+    if (command == "towers") {
+        return runTowerCommand(rest, out, err);
+    }
+    if (command == "sweep") {
+        return runSweepCommand(rest, out, err, errIsTerminal);
+    }
+    if (command == "target") {
+        return runTargetCommand(rest, out, err);
     }
     if (args.size() == 1 && args.front() == "--schema") {
         out << projectSchemaText();
