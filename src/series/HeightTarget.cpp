@@ -104,6 +104,10 @@ std::optional<std::string> queryRefusal(const SeriesProject& project, const Targ
 }
 
 std::string notMetMessage(const TargetQuery& query, const Probe& highest) {
+    if (highest.taken && !highest.refusal.empty()) {
+        // Computed, but the distance is not on the line: no height changes that.
+        return highest.refusal;
+    }
     std::string message = std::string("no ") + targetKeyName(query.key) + " up to " +
                           formatGeneral(kHighestTarget) + " m keeps the field at or below " +
                           query.limit.name;

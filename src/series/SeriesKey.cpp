@@ -24,8 +24,9 @@ constexpr FixedKey kFixedKeys[] = {
     {"phaseOrder", KeyRule::Choice},
 };
 
-bool allDigits(const std::string& text) {
-    if (text.empty() || text.size() > kMaxNeighbourDigits) {
+// An index as a project file's key path writes it: digits, no leading zero.
+bool indexText(const std::string& text) {
+    if (text.empty() || text.size() > kMaxNeighbourDigits || (text.size() > 1 && text[0] == '0')) {
         return false;
     }
     for (const char c : text) {
@@ -46,7 +47,7 @@ std::string neighbourDigits(const std::string& name) {
     }
     const std::string digits =
         name.substr(prefix.size(), name.size() - prefix.size() - suffix.size());
-    return allDigits(digits) ? digits : std::string{};
+    return indexText(digits) ? digits : std::string{};
 }
 
 // "line.y" -> "/line/y", "currents[1]" -> "/currents/1".

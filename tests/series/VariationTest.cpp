@@ -16,6 +16,7 @@ TEST(Variation, RefusesBadArgumentsNamingThem) {
         {"workingHeight", "KEY=FROM:TO:STEP is expected"},
         {"height=1:2:1", "no series varies the key \"height\""},
         {"neighbours[x].offset=1:2:1", "no series varies"},
+        {"neighbours[01].offset=1:2:1", "no series varies"},
         {"workingHeight=10:20", "FROM:TO:STEP is expected"},
         {"workingHeight=10:20:1:2", "FROM:TO:STEP is expected"},
         {"workingHeight=ten:20:1", "must be numbers"},
