@@ -126,48 +126,35 @@ TEST_F(Sweep, ARefusedCombinationKeepsItsRowAndTheSeriesGoesOn) {
 struct BadRun {
     const char* example;
     std::vector<std::string> args;
-    int status;
     const char* message;
 };
 
-// Nothing runs and nothing is written for bad arguments; the message names the argument.
+// Nothing runs and nothing is written for bad arguments (exit status 2); the message names
+// the argument.
 TEST_F(Sweep, BadArgumentsAreRefusedNamingThem) {
     const std::string bad = (dir / "bad.csv").string();
     const BadRun cases[] = {
         {"z52-horizontal",
          {"--vary", "workingHeight=10:20:0"},
-         2,
          "--vary workingHeight=10:20:0: the step must not be 0"},
         {"z52-horizontal",
-         {"--vary", "workingHeight=20:10:1"},
-         2,
-         "--vary workingHeight=20:10:1: the step leads away from TO"},
-        {"z52-horizontal",
-         {"--vary", "towerShift=-1:1:1"},
-         2,
-         "--vary towerShift=-1:1:1: towerShift must be 0 or more"},
-        {"z52-horizontal",
          {"--vary", "neighbours[3].offset=1:2:1"},
-         2,
          "--vary neighbours[3].offset=1:2:1: the project lists no neighbours[3]"},
         {"h52-magnetic-building",
          {"--vary", "currents[1]=100:200:100"},
-         2,
          "--vary currents[1]=100:200:100: the line has one circuit"},
-        {"z52-horizontal", {"--vary", "sag=1:2:1"}, 2, "--vary sag=1:2:1: no series varies"},
         {"z52-horizontal",
          {"--vary", "workingHeight=1:2:1", "--limits", "pl-residential,x"},
-         2,
          "--limits: unknown level \"x\""},
-        {"z52-horizontal", {"--vary", "workingHeight=1:2:1", "--threads", "0"}, 2, "--threads"},
-        {"z52-horizontal", {}, 2, "--vary is required"},
+        {"z52-horizontal", {"--vary", "workingHeight=1:2:1", "--threads", "0"}, "--threads"},
+        {"z52-horizontal", {}, "--vary is required"},
     };
     for (const BadRun& c : cases) {
         std::vector<std::string> args = {"sweep", write("p.json", example(c.example)).string(),
                                          "-o", bad};
         args.insert(args.end(), c.args.begin(), c.args.end());
         const auto r = run(args);
-        EXPECT_EQ(r.status, c.status) << c.message;
+        EXPECT_EQ(r.status, 2) << c.message;
         EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
         EXPECT_EQ(r.out, "");
         EXPECT_FALSE(testing::fs::exists(bad));
