@@ -2,15 +2,18 @@
 
 #include "analysis/CalculationExtras.h"
 #include "calc/CalculationDriver.h"
-#include "cli/BatchUi.h"
+#include "cli/CommandLine.h"
 #include "cli/ExtrasJson.h"
 #include "cli/GraphPicture.h"
 #include "cli/MapOutputs.h"
 #include "cli/OptionOverrides.h"
 #include "cli/ProfileJson.h"
+#include "cli/SweepCommand.h"
+#include "cli/TargetCommand.h"
 #include "cli/TowerCommands.h"
 #include "model/FileNames.h"
 #include "model/FileReplacement.h"
+#include "project/BatchUi.h"
 #include "project/ProjectFiles.h"
 #include "project/ProjectSchema.h"
 #include "results/ProfileCsv.h"
@@ -103,16 +106,8 @@ std::optional<int> parseOptions(const std::vector<std::string>& args, Options& o
         ->check(CLI::Validator(checkPictureSize, ""));
     addOptionOptions(app, options);
     addMapOptions(app, options);
-    // CLI11 takes the words last first.
-    std::vector<std::string> reversed(args.rbegin(), args.rend());
-    try {
-        app.parse(reversed);
-    } catch (const CLI::CallForHelp&) {
-        out << app.help();
-        return kExitDone;
-    } catch (const CLI::ParseError& e) {
-        err << "velt-calc: " << e.what() << "\n" << app.help();
-        return kExitRefused;
+    if (const auto status = parseCommandLine(app, args, out, err)) {
+        return status;
     }
     if (!options.pngSize.empty() && options.pngFile.empty() && options.gifFile.empty() &&
         options.svgFile.empty()) {
@@ -224,8 +219,21 @@ int calculateProject(const Options& options, std::ostream& out, std::ostream& er
 } // namespace
 
 int runVeltCalc(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    if (!args.empty() && args.front() == "towers") {
-        return runTowerCommand(std::vector<std::string>(args.begin() + 1, args.end()), out, err);
+    return runVeltCalcOn(args, out, err, false);
+}
+
+int runVeltCalcOn(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                  bool errIsTerminal) {
+    const std::string command = args.empty() ? std::string() : args.front();
+    const std::vector<std::string> rest(args.begin() + (args.empty() ? 0 : 1), args.end());
+    if (command == "towers") {
+        return runTowerCommand(rest, out, err);
+    }
+    if (command == "sweep") {
+        return runSweepCommand(rest, out, err, errIsTerminal);
+    }
+    if (command == "target") {
+        return runTargetCommand(rest, out, err);
     }
     if (args.size() == 1 && args.front() == "--schema") {
         out << projectSchemaText();

@@ -14,7 +14,9 @@ namespace {
 const char* const kCannotOpenMessage = "Nie mogę otworzyć pliku!\n";
 const char* const kCannotSaveMessage = "Nie mogę zapisać pliku!\n";
 
-std::optional<std::string> readText(const std::string& path, std::string& text) {
+} // namespace
+
+std::optional<std::string> readProjectText(const std::string& path, std::string& text) {
     std::error_code error;
     const auto status = std::filesystem::status(path, error);
     if (error || !std::filesystem::is_regular_file(status)) {
@@ -38,15 +40,16 @@ std::optional<std::string> readText(const std::string& path, std::string& text) 
     return std::nullopt;
 }
 
-} // namespace
+std::string projectFolderOf(const std::string& path) {
+    return std::filesystem::path(path).parent_path().string();
+}
 
 LoadResult openProjectFile(const std::string& path, LineProject& project, LoadedProject& loaded) {
     std::string text;
-    if (auto failure = readText(path, text)) {
+    if (auto failure = readProjectText(path, text)) {
         return {LoadStatus::FileError, std::move(*failure)};
     }
-    const std::string folder = std::filesystem::path(path).parent_path().string();
-    return loadProject(text, folder, project, loaded);
+    return loadProject(text, projectFolderOf(path), project, loaded);
 }
 
 std::optional<std::string> saveProjectFile(const std::string& path, const std::string& text) {

@@ -13,6 +13,13 @@ namespace velt {
 /// No project is anywhere near this size; a larger file is refused before it is read.
 inline constexpr std::uintmax_t kMaxProjectFileBytes = 1024 * 1024;
 
+/// Reads the whole project file `path` into `text` (UTF-8 as it is); the message when it is a
+/// folder, unreadable or oversized.
+std::optional<std::string> readProjectText(const std::string& path, std::string& text);
+
+/// The folder the files a project names are looked up in: the project file's own.
+std::string projectFolderOf(const std::string& path);
+
 /// Reads and loads the project file `path` into `project` (zero on entry) and `loaded`.
 /// A folder, an unreadable or an oversized file is a FileError with its message.
 LoadResult openProjectFile(const std::string& path, LineProject& project, LoadedProject& loaded);

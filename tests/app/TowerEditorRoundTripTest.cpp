@@ -5,8 +5,8 @@
 #include "app/TW_Main.h"
 #include "calc/CalculationDriver.h"
 #include "cli/BatchRun.h"
-#include "cli/BatchUi.h"
 #include "linedata/LineSetup.h"
+#include "project/BatchUi.h"
 #include "results/Report.h"
 
 #include <QComboBox>

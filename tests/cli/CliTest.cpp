@@ -1,5 +1,6 @@
 #include "CapturedRun.h"
 #include "ReportFormat.h"
+#include "RunFolder.h"
 
 #include "cli/BatchRun.h"
 #include "model/BuiltInTowers.h"
@@ -30,23 +31,7 @@ using testing::parseReport;
 
 using CliRun = testing::CapturedRun;
 
-struct Cli : ::testing::Test {
-    fs::path dir = fs::temp_directory_path() / ("velt-cli-" + std::to_string(::getpid()));
-
-    void SetUp() override {
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
-    void TearDown() override { fs::remove_all(dir); }
-
-    static CliRun run(const std::vector<std::string>& args) {
-        return testing::runCaptured(runVeltCalc, args);
-    }
-    fs::path write(const std::string& name, const json& project) const {
-        const fs::path path = dir / name;
-        std::ofstream(path) << project.dump(2);
-        return path;
-    }
+struct Cli : testing::RunFolder {
     // Computes `project` and returns the report, its JSON profile and the CSV rows.
     struct Output {
         CliRun run;

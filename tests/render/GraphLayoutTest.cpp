@@ -3,7 +3,7 @@
 #include "RenderFixtures.h"
 
 #include "calc/ProfileSampling.h"
-#include "cli/BatchUi.h"
+#include "project/BatchUi.h"
 #include "render/GraphLayout.h"
 
 #include <QPageSize>

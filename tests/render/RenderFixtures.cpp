@@ -1,7 +1,7 @@
 #include "RenderFixtures.h"
 
 #include "calc/CalculationDriver.h"
-#include "cli/BatchUi.h"
+#include "project/BatchUi.h"
 #include "project/ProjectFile.h"
 
 #include <fstream>

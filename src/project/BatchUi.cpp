@@ -1,4 +1,4 @@
-#include "cli/BatchUi.h"
+#include "project/BatchUi.h"
 
 namespace velt {
 
