@@ -1,6 +1,7 @@
 // Start-up of the desktop program.
 
 #include "app/GuardedApplication.h"
+#include "app/Language.h"
 #include "app/VeltApplication.h"
 #include "widgets/Prompter.h"
 
@@ -41,12 +42,14 @@ int main(int argc, char* argv[]) {
         return 0;
     }
     velt::GuardedApplication application(argc, argv);
+    const QStringList arguments = QCoreApplication::arguments();
+    velt::installTranslations(application, velt::chosenLanguage(arguments));
     // The core reads and formats numbers in the C locale of its own, whatever the process
     // locale; Qt sets that from the environment, and nothing else here is to depend on it.
     std::setlocale(LC_NUMERIC, "C");
     try {
         velt::VeltApplication velt(std::make_unique<velt::WidgetPrompter>());
-        return velt.run(projectArgument(QCoreApplication::arguments()));
+        return velt.run(projectArgument(velt::withoutLanguageArguments(arguments)));
     } catch (const std::exception& error) {
         application.endWithError(QString::fromUtf8(error.what()));
     } catch (...) {
