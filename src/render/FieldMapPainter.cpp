@@ -4,7 +4,6 @@
 #include "render/QtTextMeasure.h"
 #include "render/Viridis.h"
 
-#include <QCoreApplication>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
@@ -139,7 +138,7 @@ void paintAxesAndLegend(QPainter& painter, const FieldMapLayout& g) {
 } // namespace
 
 std::string translatedMapText(const char* source) {
-    return QCoreApplication::translate("velt", source).toStdString();
+    return translatedSource(source);
 }
 
 void paintFieldMap(QPainter& painter, const FieldMapLayout& g) {

@@ -12,7 +12,6 @@
 namespace velt {
 namespace {
 
-
 int squaredDistance(QRgb a, QRgb b) {
     const int r = qRed(a) - qRed(b);
     const int g = qGreen(a) - qGreen(b);
@@ -34,11 +33,10 @@ std::vector<GifByteType> indexedPixels(const QImage& image, const QList<QRgb>& p
             const QRgb colour = line[x] | 0xff000000u;
             auto found = nearest.constFind(colour);
             if (found == nearest.constEnd()) {
-                const auto best = std::min_element(palette.begin(), palette.end(),
-                                                   [colour](QRgb a, QRgb b) {
-                                                       return squaredDistance(a, colour) <
-                                                              squaredDistance(b, colour);
-                                                   });
+                const auto best =
+                    std::min_element(palette.begin(), palette.end(), [colour](QRgb a, QRgb b) {
+                        return squaredDistance(a, colour) < squaredDistance(b, colour);
+                    });
                 found = nearest.insert(colour, static_cast<GifByteType>(best - palette.begin()));
             }
             pixels[at++] = *found;
@@ -48,8 +46,8 @@ std::vector<GifByteType> indexedPixels(const QImage& image, const QList<QRgb>& p
 }
 
 int appendBytes(GifFileType* gif, const GifByteType* bytes, int length) {
-    static_cast<std::string*>(gif->UserData)->append(reinterpret_cast<const char*>(bytes),
-                                                     static_cast<std::size_t>(length));
+    static_cast<std::string*>(gif->UserData)
+        ->append(reinterpret_cast<const char*>(bytes), static_cast<std::size_t>(length));
     return length;
 }
 
@@ -71,11 +69,10 @@ std::string encode(const QImage& image, const QList<QRgb>& palette) {
     const std::vector<GifByteType> pixels = indexedPixels(image, palette);
     bool ok = map != nullptr &&
               EGifPutScreenDesc(gif, image.width(), image.height(), 8, 0, map) == GIF_OK &&
-              EGifPutImageDesc(gif, 0, 0, image.width(), image.height(), false, nullptr) ==
-                  GIF_OK;
+              EGifPutImageDesc(gif, 0, 0, image.width(), image.height(), false, nullptr) == GIF_OK;
     for (int y = 0; ok && y < image.height(); ++y) {
-        auto* line = const_cast<GifByteType*>(pixels.data() +
-                                              static_cast<std::size_t>(y) * image.width());
+        auto* line =
+            const_cast<GifByteType*>(pixels.data() + static_cast<std::size_t>(y) * image.width());
         ok = EGifPutLine(gif, line, image.width()) == GIF_OK;
     }
     GifFreeMapObject(map);
@@ -95,6 +92,11 @@ QList<QRgb> graphPalette(const QImage& image) {
         }
     }
     QList<QRgb> palette(std::begin(kGraphColours), std::end(kGraphColours));
+    for (const QRgb colour : kGraphExtraColours) {
+        if (counts.contains(colour)) {
+            palette.append(colour);
+        }
+    }
     std::vector<std::pair<int, QRgb>> others;
     for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
         if (!palette.contains(it.key())) {

@@ -10,15 +10,24 @@ namespace velt {
 
 /// The colours the graph draws with; the palette keeps them exactly.
 inline constexpr QRgb kGraphColours[] = {
-    qRgb(255, 255, 255), qRgb(0, 0, 0),     qRgb(255, 0, 0),
-    qRgb(0, 255, 0),     qRgb(0, 128, 0),   qRgb(0, 0, 255),
+    qRgb(255, 255, 255), qRgb(0, 0, 0),   qRgb(255, 0, 0),
+    qRgb(0, 255, 0),     qRgb(0, 128, 0), qRgb(0, 0, 255),
 };
 
 /// The message of a picture that could not be written, before the file name.
 inline const std::string kCannotWritePictureMessage = "Nie mogę zapisać rysunku do pliku!\n";
 
-/// A 256-entry palette for `image`: the graph's colours first, then the image's most
-/// frequent other colours; every colour when the image has no more than 256.
+/// The colours of what the calculation's options add to the graph (the limits' orange, the
+/// neighbouring lines' magentas); the palette keeps those the picture has.
+inline constexpr QRgb kGraphExtraColours[] = {
+    qRgb(255, 128, 0),
+    qRgb(200, 0, 200),
+    qRgb(120, 0, 120),
+};
+
+/// A 256-entry palette for `image`: the graph's colours first, then those of
+/// kGraphExtraColours that it has, then its most frequent other colours; every colour when
+/// the image has no more than 256.
 QList<QRgb> graphPalette(const QImage& image);
 
 /// The GIF file of `image`; empty when it cannot be encoded.

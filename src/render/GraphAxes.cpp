@@ -54,6 +54,8 @@ struct LabelColumn {
 };
 
 // Values on the left, conductor heights (horizontal lines) on the right, from the top down.
+// An induction axis in uT has its own round scale (graphScales), so its labels are read
+// straight off the scale as those in A/m are.
 void layoutValueAxis(const LayoutContext& c, GraphLayout& g) {
     const GraphFrame& fr = c.frame;
     const GraphScales& s = c.map.scales;
@@ -87,7 +89,10 @@ void layoutCaptions(const LayoutContext& c, GraphLayout& g) {
         const int w = c.measure.width(text, TextStyle::Regular);
         g.captions.push_back({{captionX(fr, w, gap), y}, text});
     };
-    g.captions.push_back({{5, fr.captionTop}, c.profile.resultFieldKind ? "H [A/m]" : "E [kV/m]"});
+    const char* const quantity = !c.profile.resultFieldKind          ? "E [kV/m]"
+                                 : c.additions.microtesla(c.profile) ? "B [µT]"
+                                                                     : "H [A/m]";
+    g.captions.push_back({{5, fr.captionTop}, quantity});
     if (c.profile.resultLineKind) {
         add("y[m]", 5, fr.xLabelTop);
     } else {

@@ -29,27 +29,30 @@ QFont panelFittingFont(QFont font, QSize page, QPaintDevice* device) {
 } // namespace
 
 void paintPrintedPage(QPainter& painter, QPaintDevice& device, QSize page,
-                      const FieldProfile& profile, bool towerShifted) {
+                      const FieldProfile& profile, bool towerShifted,
+                      const CalculationExtras* extras) {
     painter.setFont(panelFittingFont(painter.font(), page, &device));
-    paintPrintedGraph(painter, page, profile, towerShifted);
+    paintPrintedGraph(painter, page, profile, towerShifted, extras);
 }
 
-std::string graphPdfBytes(const FieldProfile& profile, bool towerShifted) {
+std::string graphPdfBytes(const FieldProfile& profile, bool towerShifted,
+                          const CalculationExtras* extras) {
     return a4PdfBytes([&](QPainter& painter, QPaintDevice& device, QSize page) {
-        paintPrintedPage(painter, device, page, profile, towerShifted);
+        paintPrintedPage(painter, device, page, profile, towerShifted, extras);
     });
 }
 
-QImage graphImage(QSize size, const FieldProfile& profile, bool towerShifted) {
+QImage graphImage(QSize size, const FieldProfile& profile, bool towerShifted,
+                  const CalculationExtras* extras) {
     return canvasImage(size, [&](QPainter& painter, QSize canvas) {
-        paintWindowGraph(painter, canvas, profile, towerShifted);
+        paintWindowGraph(painter, canvas, profile, towerShifted, extras);
     });
 }
 
 bool writeGraphSvg(QIODevice& device, QSize size, int dpi, const FieldProfile& profile,
-                   bool towerShifted, const QString& title) {
+                   bool towerShifted, const QString& title, const CalculationExtras* extras) {
     return writeSvg(device, size, dpi, title, [&](QPainter& painter, QSize canvas) {
-        paintWindowGraph(painter, canvas, profile, towerShifted);
+        paintWindowGraph(painter, canvas, profile, towerShifted, extras);
     });
 }
 

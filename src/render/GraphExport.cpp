@@ -16,7 +16,7 @@ namespace {
 
 std::string svgOf(const GraphFileSource& s) {
     return svgBytes(s.size, s.svgDpi, s.title, [&](QPainter& painter, QSize canvas) {
-        paintWindowGraph(painter, canvas, s.profile, s.towerShifted);
+        paintWindowGraph(painter, canvas, s.profile, s.towerShifted, s.extras);
     });
 }
 
@@ -31,13 +31,13 @@ std::string csvBytes(const FieldProfile& profile) {
 std::string graphFileBytes(GraphFormat format, const GraphFileSource& s) {
     switch (format) {
     case GraphFormat::Png:
-        return pngBytes(graphImage(s.size, s.profile, s.towerShifted));
+        return pngBytes(graphImage(s.size, s.profile, s.towerShifted, s.extras));
     case GraphFormat::Gif:
-        return gifBytes(graphImage(s.size, s.profile, s.towerShifted));
+        return gifBytes(graphImage(s.size, s.profile, s.towerShifted, s.extras));
     case GraphFormat::Svg:
         return svgOf(s);
     case GraphFormat::Pdf:
-        return graphPdfBytes(s.profile, s.towerShifted);
+        return graphPdfBytes(s.profile, s.towerShifted, s.extras);
     case GraphFormat::Csv:
         return csvBytes(s.profile);
     }

@@ -31,6 +31,7 @@ struct GraphFrame {
 
     /// y of the distance axis.
     int axisY() const { return top + plotH; }
+    bool operator==(const GraphFrame&) const = default;
 };
 
 /// The window version for a drawing area of `width` by `height` pixels.

@@ -1,5 +1,6 @@
 #include "render/GraphLayout.h"
 
+#include "analysis/MagneticUnits.h"
 #include "model/DecimalText.h"
 #include "model/TextSlots.h"
 #include "render/GraphLayoutParts.h"
@@ -54,7 +55,9 @@ void layoutMaximum(const LayoutContext& c, GraphLayout& g) {
     if (!(f.maxPosition <= f.resultDrawRange)) {
         return;
     }
-    const std::string label = f.resultFieldKind ? "Hmax" : "Emax";
+    const std::string label = !f.resultFieldKind          ? "Emax"
+                              : c.additions.microtesla(f) ? "Bmax"
+                                                          : "Hmax";
     const int w = c.measure.width(label, TextStyle::Regular);
     const int h = c.measure.height(label, TextStyle::Regular);
     const int m = f.resultMaxIndex;
@@ -74,15 +77,35 @@ void layoutMaximum(const LayoutContext& c, GraphLayout& g) {
     g.maximum = marker;
 }
 
+// A conductor's dot, only within the distance scale.
+void addDot(const LayoutContext& c, GraphLayout& g, double x, double y, GraphInk ink) {
+    if (x >= 0.0 && x <= c.map.scales.xMax) {
+        g.conductors.push_back({{c.map.positionX(x), c.map.heightY(y)}, ink});
+    }
+}
+
 void addConductors(const LayoutContext& c, GraphLayout& g, int first, int count, GraphInk ink) {
     const FieldProfile& f = c.profile;
     const int last = std::min(first + count - 1, kConductorSlots - 1);
     for (int k = std::max(first, 1); k <= last; ++k) {
-        const double x = f.resultConductorX[k];
-        if (!(x >= 0.0 && x <= c.map.scales.xMax)) {
-            continue;
+        addDot(c, g, f.resultConductorX[k], f.resultConductorY[k], ink);
+    }
+}
+
+// The neighbouring lines' conductors; a ground wire whose height was never given is left out.
+void addNeighbours(const LayoutContext& c, GraphLayout& g) {
+    if (c.additions.extras == nullptr) {
+        return;
+    }
+    for (const NeighbourDrawing& n : c.additions.extras->neighbours) {
+        for (const auto& [x, y] : n.working) {
+            addDot(c, g, x, y, GraphInk::Magenta);
         }
-        g.conductors.push_back({{c.map.positionX(x), c.map.heightY(f.resultConductorY[k])}, ink});
+        for (const auto& [x, y] : n.ground) {
+            if (y > 0.0) {
+                addDot(c, g, x, y, GraphInk::DarkMagenta);
+            }
+        }
     }
 }
 
@@ -103,6 +126,7 @@ void layoutCrossSection(const LayoutContext& c, GraphLayout& g) {
     addConductors(c, g, 1, lpr, GraphInk::Red);
     addConductors(c, g, lpr + 1, lpo, GraphInk::Lime);
     addConductors(c, g, lpr + lpo + 1, lpe, GraphInk::Blue);
+    addNeighbours(c, g);
     const double frontX = buildingInProfile(f, f.resultBuildingX1);
     if (f.resultBuildingPresent && frontX <= c.map.scales.xMax) {
         const int wallX = c.map.positionX(frontX);
@@ -153,6 +177,7 @@ void layoutPlot(const LayoutContext& c, GraphLayout& g) {
     layoutMaximum(c, g);
     g.xAxis = {{fr.left, fr.axisY()}, {fr.left + fr.plotW, fr.axisY()}};
     layoutCrossSection(c, g);
+    layoutLimits(c, g);
     layoutAxes(c, g);
     layoutCurves(c, g);
     for (int dx = 0; dx < 3; ++dx) {
@@ -162,27 +187,41 @@ void layoutPlot(const LayoutContext& c, GraphLayout& g) {
 
 } // namespace
 
+bool GraphAdditions::microtesla(const FieldProfile& f) const {
+    return extras != nullptr && f.resultFieldKind &&
+           extras->magneticUnit == MagneticUnit::Microtesla;
+}
+
+double GraphAdditions::valueFactor(const FieldProfile& f) const {
+    return microtesla(f) ? microteslaOf(1.0) : 1.0;
+}
+
 GraphLayout layoutGraph(const FieldProfile& f, const GraphFrame& frame, bool towerShifted,
-                        const TextMeasure& measure) {
+                        const TextMeasure& measure, const CalculationExtras* extras,
+                        SourceTranslator translate) {
+    const GraphAdditions additions{extras, translate};
     GraphLayout g;
     g.frame = frame;
     if (f.resultOnConductors) {
         g.onConductors = true;
-        g.surfaceTexts = surfaceTexts(f, frame, measure);
+        g.surfaceTexts = surfaceTexts(f, frame, measure, additions);
         return g;
     }
-    g.scales = graphScales(f, frame.plotW, frame.plotH, towerShifted);
+    g.scales = graphScales(f, frame.plotW, frame.plotH, towerShifted, additions.valueFactor(f));
     g.plotShown = frame.printed || (g.scales.gx > 1.5 && g.scales.gy > 1.0);
     if (g.plotShown) {
-        const LayoutContext c{
-            f, frame, measure, {g.scales, frame.left, frame.top, frame.plotH, f.resultStep}};
+        const LayoutContext c{f,
+                              frame,
+                              measure,
+                              {g.scales, frame.left, frame.top, frame.plotH, f.resultStep},
+                              additions};
         layoutPlot(c, g);
     } else {
         // Too small for a plot: the panel alone, moved in from the right, without margin.
         g.frame.panelLeft = std::max(0, (frame.width - kWindowPanelWidth) / 2);
         g.frame.textMargin = 0;
     }
-    layoutPanel(f, measure, g);
+    layoutPanel(f, measure, additions, g);
     return g;
 }
 

@@ -6,6 +6,7 @@
 #include "render/GraphFrame.h"
 #include "render/GraphScales.h"
 #include "render/PixelGeometry.h"
+#include "render/SourceText.h"
 #include "render/TextMeasure.h"
 
 #include <optional>
@@ -13,12 +14,18 @@
 
 namespace velt {
 
+struct CalculationExtras;
+
 enum class GraphInk {
     Black,
     Red,   ///< 255, 0, 0
     Lime,  ///< 0, 255, 0: ground-wire dots
     Green, ///< 0, 128, 0: the horizontal component
-    Blue   ///< 0, 0, 255
+    Blue,  ///< 0, 0, 255
+    // What the calculation's options add, each in a colour of its own.
+    Orange,     ///< 255, 128, 0: the exposure limits' levels and zones
+    Magenta,    ///< 200, 0, 200: working conductors of neighbouring lines
+    DarkMagenta ///< 120, 0, 120: their ground wires
 };
 
 enum class GraphDash { Solid, Dash, DashDot, DashDotDot };
@@ -30,33 +37,46 @@ struct CrossingMarker {
     PlacedText label;
     std::vector<PixelPoint> line;
     PlacedText distance;
+    bool operator==(const CrossingMarker&) const = default;
 };
 
 struct MaximumMarker {
     PixelLine line;
     PlacedText label;
+    bool operator==(const MaximumMarker&) const = default;
 };
 
 struct ConductorDot {
     PixelPoint centre;
     GraphInk ink = GraphInk::Red;
+    bool operator==(const ConductorDot&) const = default;
 };
 
 struct GraphCurve {
     std::vector<PixelPoint> points;
     GraphInk ink = GraphInk::Black;
     GraphDash dash = GraphDash::Solid;
+    bool operator==(const GraphCurve&) const = default;
 };
 
 struct PanelLine {
     PlacedText text;
     TextStyle style = TextStyle::Bold;
+    bool operator==(const PanelLine&) const = default;
 };
 
 struct LegendStroke {
     PixelLine line;
     GraphInk ink = GraphInk::Black;
     GraphDash dash = GraphDash::Solid;
+    bool operator==(const LegendStroke&) const = default;
+};
+
+/// An exposure limit's level across the plot, labelled with its name and level.
+struct LimitLine {
+    PixelLine line;
+    PlacedText label;
+    bool operator==(const LimitLine&) const = default;
 };
 
 struct GraphLayout {
@@ -80,8 +100,10 @@ struct GraphLayout {
 
     PixelRect plotClip; ///< conductors, building and curves stay inside the plot
     int dotDiameter = 0;
-    std::vector<ConductorDot> conductors;
-    std::vector<PixelPoint> building; ///< the wall up and the roof, or empty
+    std::vector<ConductorDot> conductors; ///< the neighbouring lines' after the line's own
+    std::vector<PixelPoint> building;     ///< the wall up and the roof, or empty
+    std::vector<LimitLine> limitLines;
+    std::vector<PixelRect> zoneMarks; ///< along the distance axis, a row of bars per limit
 
     std::vector<PixelLine> ticks; ///< the ticks and grid lines of both axes
     std::vector<PlacedText> xLabels;
@@ -95,11 +117,16 @@ struct GraphLayout {
     std::vector<PixelLine> separator; ///< between the plot and the panel
     std::vector<PanelLine> panel;
     std::vector<LegendStroke> legend;
+    bool operator==(const GraphLayout&) const = default;
 };
 
 /// Lays out the graph of `profile` in `frame`. `towerShifted` is the line project's
-/// current flag (see graphScales); `measure` gives the sizes of the canvas's texts.
+/// current flag (see graphScales); `measure` gives the sizes of the canvas's texts. With
+/// `extras` the graph adds what the calculation's options ask for: the limits' levels and
+/// zones, the induction in uT, the neighbouring lines, the accurate surface method; their
+/// texts come through `translate`. Without, the graph is the same to the pixel.
 GraphLayout layoutGraph(const FieldProfile& profile, const GraphFrame& frame, bool towerShifted,
-                        const TextMeasure& measure);
+                        const TextMeasure& measure, const CalculationExtras* extras = nullptr,
+                        SourceTranslator translate = untranslated);
 
 } // namespace velt

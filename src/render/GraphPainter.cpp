@@ -19,6 +19,12 @@ QColor colourOf(GraphInk ink) {
         return {0, 128, 0};
     case GraphInk::Blue:
         return {0, 0, 255};
+    case GraphInk::Orange:
+        return {255, 128, 0};
+    case GraphInk::Magenta:
+        return {200, 0, 200};
+    case GraphInk::DarkMagenta:
+        return {120, 0, 120};
     case GraphInk::Black:
         break;
     }
@@ -88,6 +94,30 @@ void paintCrossSection(QPainter& painter, const GraphLayout& g) {
     painter.setClipping(false);
 }
 
+// The limits' zones stand on the axis under its ticks.
+void paintZoneMarks(QPainter& painter, const GraphLayout& g) {
+    const QColor orange = colourOf(GraphInk::Orange);
+    for (const PixelRect& bar : g.zoneMarks) {
+        painter.fillRect(areaOf(bar), orange);
+    }
+}
+
+// The limits' levels lie on grid lines as often as not: drawn over the grid, under the
+// curves.
+void paintLimitLines(QPainter& painter, const GraphLayout& g) {
+    if (g.limitLines.empty()) {
+        return;
+    }
+    painter.setClipRect(areaOf(g.plotClip));
+    for (const LimitLine& limit : g.limitLines) {
+        setInk(painter, GraphInk::Orange, GraphDash::Dash);
+        drawLine(painter, limit.line);
+        setInk(painter, GraphInk::Orange);
+        drawPlacedText(painter, limit.label);
+    }
+    painter.setClipping(false);
+}
+
 void paintAxes(QPainter& painter, const GraphLayout& g) {
     setInk(painter, GraphInk::Black);
     for (const PixelLine& line : g.ticks) {
@@ -149,23 +179,27 @@ void paintGraph(QPainter& painter, const GraphLayout& g) {
         setInk(painter, GraphInk::Black);
         drawLine(painter, g.xAxis);
         paintCrossSection(painter, g);
+        paintZoneMarks(painter, g);
         paintAxes(painter, g);
+        paintLimitLines(painter, g);
         paintCurves(painter, g);
     }
     paintPanel(painter, g);
     painter.restore();
 }
 
-void paintWindowGraph(QPainter& painter, QSize size, const FieldProfile& profile,
-                      bool towerShifted) {
+void paintWindowGraph(QPainter& painter, QSize size, const FieldProfile& profile, bool towerShifted,
+                      const CalculationExtras* extras) {
     const GraphFrame frame = windowFrame(size.width(), size.height());
-    paintGraph(painter, layoutGraph(profile, frame, towerShifted, QtTextMeasure(painter)));
+    paintGraph(painter, layoutGraph(profile, frame, towerShifted, QtTextMeasure(painter), extras,
+                                    translatedSource));
 }
 
 void paintPrintedGraph(QPainter& painter, QSize pageSize, const FieldProfile& profile,
-                       bool towerShifted) {
+                       bool towerShifted, const CalculationExtras* extras) {
     const GraphFrame frame = printedFrame(pageSize.width(), pageSize.height());
-    paintGraph(painter, layoutGraph(profile, frame, towerShifted, QtTextMeasure(painter)));
+    paintGraph(painter, layoutGraph(profile, frame, towerShifted, QtTextMeasure(painter), extras,
+                                    translatedSource));
 }
 
 } // namespace velt

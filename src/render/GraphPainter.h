@@ -13,12 +13,13 @@ namespace velt {
 void paintGraph(QPainter& painter, const GraphLayout& layout);
 
 /// The window version of the graph of `profile` on a drawing area of `size`.
-/// `towerShifted` is the line project's current flag.
-void paintWindowGraph(QPainter& painter, QSize size, const FieldProfile& profile,
-                      bool towerShifted);
+/// `towerShifted` is the line project's current flag; `extras`, what the calculation's
+/// options add (none: the graph as it always was), its texts in the user's language.
+void paintWindowGraph(QPainter& painter, QSize size, const FieldProfile& profile, bool towerShifted,
+                      const CalculationExtras* extras = nullptr);
 
 /// The printed version on a landscape page of `pageSize` device pixels.
 void paintPrintedGraph(QPainter& painter, QSize pageSize, const FieldProfile& profile,
-                       bool towerShifted);
+                       bool towerShifted, const CalculationExtras* extras = nullptr);
 
 } // namespace velt

@@ -1,5 +1,6 @@
 // The information panel of the field graph and the texts of a calculation on the conductors.
 
+#include "analysis/MagneticUnits.h"
 #include "model/DecimalText.h"
 #include "model/TextSlots.h"
 #include "render/GraphLayoutParts.h"
@@ -13,18 +14,6 @@ std::string pairText(double a, double b) {
     return "     " + formatNumber("%.2lf", a) + "," + formatNumber("%.2lf", b);
 }
 
-struct PanelWriter {
-    GraphLayout& g;
-    int left;
-    int margin;
-    int lineHeight;
-
-    int lineTop(int k) const { return margin + k * lineHeight; }
-    void line(int k, std::string text, TextStyle style = TextStyle::Bold) {
-        g.panel.push_back({{{left, lineTop(k)}, std::move(text)}, style});
-    }
-};
-
 void writeBuilding(const FieldProfile& f, PanelWriter& w) {
     w.line(9, "BUDYNEK:", TextStyle::BoldUnderlined);
     w.line(10, "Wsp. szczytu frontu: [m]");
@@ -35,16 +24,16 @@ void writeBuilding(const FieldProfile& f, PanelWriter& w) {
 }
 
 // The names of the three curves, each with a stroke in the curve's style.
-void writeLegend(const TextMeasure& measure, PanelWriter& w) {
+void writeLegend(const TextMeasure& measure, bool microtesla, PanelWriter& w) {
     const int q = measure.width("HHHH", TextStyle::Regular);
     const struct {
         int k;
         const char* name;
         GraphInk ink;
         GraphDash dash;
-    } entries[] = {{15, "H  :", GraphInk::Black, GraphDash::Solid},
-                   {16, "Hx :", GraphInk::Green, GraphDash::DashDot},
-                   {17, "Hy :", GraphInk::Blue, GraphDash::DashDotDot}};
+    } entries[] = {{15, microtesla ? "B  :" : "H  :", GraphInk::Black, GraphDash::Solid},
+                   {16, microtesla ? "Bx :" : "Hx :", GraphInk::Green, GraphDash::DashDot},
+                   {17, microtesla ? "By :" : "Hy :", GraphInk::Blue, GraphDash::DashDotDot}};
     for (const auto& e : entries) {
         w.line(e.k, e.name);
         const int y = w.lineTop(e.k) + w.lineHeight / 2;
@@ -52,9 +41,21 @@ void writeLegend(const TextMeasure& measure, PanelWriter& w) {
     }
 }
 
+// The maximum in the panel: E, H, or B in uT.
+std::string maximumText(const FieldProfile& f, const GraphAdditions& a) {
+    if (!f.resultFieldKind) {
+        return formatNumber("Emax=%.2lf[kV/m]", f.resultMaxValue);
+    }
+    if (a.microtesla(f)) {
+        return formatNumber("Bmax=%.2lf[µT]", microteslaOf(f.resultMaxValue));
+    }
+    return formatNumber("Hmax=%.2lf[A/m]", f.resultMaxValue);
+}
+
 } // namespace
 
-void layoutPanel(const FieldProfile& f, const TextMeasure& measure, GraphLayout& g) {
+void layoutPanel(const FieldProfile& f, const TextMeasure& measure, const GraphAdditions& a,
+                 GraphLayout& g) {
     const int margin = g.frame.textMargin;
     PanelWriter w{g, g.frame.panelLeft + margin, margin, measure.height("W", TextStyle::Bold)};
     const bool magnetic = f.resultFieldKind;
@@ -66,18 +67,20 @@ void layoutPanel(const FieldProfile& f, const TextMeasure& measure, GraphLayout&
     w.line(5, formatNumber("ho= %.2lf[m]", f.resultConductorY[firstGroundWire]));
     w.line(6, f.resultLineKind ? formatNumber("Xd=%.2lf[m]", f.resultLineX)
                                : formatNumber("Y=%.2lf[m]", f.resultPointY));
-    w.line(7, magnetic ? formatNumber("Hmax=%.2lf[A/m]", f.resultMaxValue)
-                       : formatNumber("Emax=%.2lf[kV/m]", f.resultMaxValue));
+    w.line(7, maximumText(f, a));
     if (f.resultBuildingPresent) {
         writeBuilding(f, w);
     }
     if (magnetic) {
-        writeLegend(measure, w);
+        writeLegend(measure, a.microtesla(f), w);
+    }
+    if (a.extras != nullptr) {
+        writePanelExtras(f, a, w, magnetic ? 19 : f.resultBuildingPresent ? 15 : 9);
     }
 }
 
 std::vector<PlacedText> surfaceTexts(const FieldProfile& f, const GraphFrame& frame,
-                                     const TextMeasure& measure) {
+                                     const TextMeasure& measure, const GraphAdditions& a) {
     std::vector<std::string> lines;
     if (f.resultFieldKind) {
         lines = {"Maksymalna wartość indukcji magnetycznej", "na powierzchni przewodow wynosi:",
@@ -100,6 +103,11 @@ std::vector<PlacedText> surfaceTexts(const FieldProfile& f, const GraphFrame& fr
         const int y = k == 0 ? frame.surfaceTop : frame.surfaceTop + static_cast<int>(k) * h + 5;
         const int w = measure.width(lines[k], TextStyle::Regular);
         texts.push_back({{frame.surfaceCentre - w / 2, y}, lines[k]});
+    }
+    const SurfaceExtras* s = a.extras != nullptr ? &a.extras->surface : nullptr;
+    if (s != nullptr && s->computed && s->method == SurfaceMethod::Accurate) {
+        addAccurateSurfaceTexts(*s, frame, measure, a.translate, static_cast<int>(lines.size()) + 1,
+                                texts);
     }
     return texts;
 }

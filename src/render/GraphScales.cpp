@@ -70,13 +70,15 @@ double niceAxis(double v) {
     return v > 1.0 ? 5.0 : v;
 }
 
-GraphScales graphScales(const FieldProfile& f, int plotW, int plotH, bool towerShifted) {
+GraphScales graphScales(const FieldProfile& f, int plotW, int plotH, bool towerShifted,
+                        double valueFactor) {
     GraphScales s;
     s.axis = axisPosition(f, towerShifted);
     s.shift = f.resultLineKind ? 0.0 : s.axis - f.resultAxisX;
     s.xMax = nice(std::ceil(f.drawRange));
     s.heightScale = nice(f.maxConductorHeight);
-    s.valueScale = nice(f.valueAxisMax);
+    s.valueFactor = valueFactor;
+    s.valueScale = nice(f.valueAxisMax * valueFactor);
     s.px = ratio(plotW, s.xMax);
     s.kv = ratio(plotH, s.valueScale);
     s.kh = ratio(plotH, s.heightScale);
@@ -90,7 +92,7 @@ int GraphMapping::pointX(int i, double extra) const {
 }
 
 int GraphMapping::valueY(double v) const {
-    return top + std::abs(pixel(v * scales.kv - plotH));
+    return top + std::abs(pixel(v * scales.valueFactor * scales.kv - plotH));
 }
 
 int GraphMapping::heightY(double z) const {

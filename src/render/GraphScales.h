@@ -25,12 +25,19 @@ struct GraphScales {
     double kh = 0.0;          ///< pixels per metre of height
     double gx = 0.0;          ///< distance between the 51 ticks across
     double gy = 0.0;          ///< distance between the 50 ticks up
+    /// The profile's values times this are the value axis's: 1, or mu0 for a magnetic field
+    /// drawn as the induction in uT.
+    double valueFactor = 1.0;
+    bool operator==(const GraphScales&) const = default;
 };
 
 /// The scales of `f` on a plot of `plotW` by `plotH` pixels. `towerShifted` is the line
 /// project's current flag: while the user works with a shifted tower, a graph of an
-/// unshifted tower keeps its computed axis even without the axis correction.
-GraphScales graphScales(const FieldProfile& f, int plotW, int plotH, bool towerShifted);
+/// unshifted tower keeps its computed axis even without the axis correction. The value
+/// axis is rounded from the sampled maximum times `valueFactor`, so that an axis in another
+/// unit gets round labels of its own.
+GraphScales graphScales(const FieldProfile& f, int plotW, int plotH, bool towerShifted,
+                        double valueFactor = 1.0);
 
 /// Profile coordinates to pixels, the plot's top-left corner at (`left`, `top`).
 struct GraphMapping {
@@ -42,7 +49,7 @@ struct GraphMapping {
 
     /// Profile point `i` (from 1), across; `extra` pixels are added before truncation.
     int pointX(int i, double extra = 0.0) const;
-    int valueY(double v) const;
+    int valueY(double v) const; ///< `v` in the profile's unit
     int heightY(double z) const;
     int positionX(double u) const;
 };

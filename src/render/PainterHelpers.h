@@ -4,11 +4,13 @@
 
 #include "render/PixelGeometry.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPolygon>
 #include <QRect>
 #include <QString>
 
+#include <string>
 #include <vector>
 
 namespace velt {
@@ -46,6 +48,11 @@ inline void drawLine(QPainter& painter, const PixelLine& line) {
 inline void drawPlacedText(QPainter& painter, const PlacedText& text) {
     const int ascent = painter.fontMetrics().ascent();
     painter.drawText(QPoint(text.at.x, text.at.y + ascent), QString::fromStdString(text.text));
+}
+
+/// A picture's source text in the user's language (context "velt").
+inline std::string translatedSource(const char* source) {
+    return QCoreApplication::translate("velt", source).toStdString();
 }
 
 } // namespace velt

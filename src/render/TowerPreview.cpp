@@ -23,6 +23,22 @@ double largestAbsolute(const double* values, int count) {
     return largest;
 }
 
+// A ground wire on the ground is one whose height was never given: it is not drawn.
+bool drawnNeighbour(const TowerNeighbourWire& w) {
+    return !w.groundWire || w.y > 0.0;
+}
+
+// The extent of the tower taken out to its neighbours' conductors.
+void widenToNeighbours(const std::vector<TowerNeighbourWire>& neighbours, double& largestX,
+                       double& largestY) {
+    for (const TowerNeighbourWire& w : neighbours) {
+        if (drawnNeighbour(w)) {
+            largestX = std::max(largestX, std::fabs(w.x));
+            largestY = std::max(largestY, std::fabs(w.y));
+        }
+    }
+}
+
 // Dots beside the axis sit one diameter toward it and half a diameter below their point,
 // so that they never cover the axis line.
 TowerDot dotAt(const Scale& s, double x, double y, bool centreAxisDots) {
@@ -79,21 +95,23 @@ TowerConductors towerConductors(const TowerDefinition& tower) {
 }
 
 TowerPreviewGeometry towerPreviewGeometry(int width, int height, const TowerConductors& c,
-                                          const TowerDrawingStyle& style) {
+                                          const TowerDrawingStyle& style,
+                                          const std::vector<TowerNeighbourWire>& neighbours) {
     TowerPreviewGeometry g;
     g.width = width;
     g.height = height;
     const int count = c.working + c.groundWires;
-    const double largestX = count > 0 ? largestAbsolute(c.x, count) : 0.0;
+    double largestX = count > 0 ? largestAbsolute(c.x, count) : 0.0;
     if (largestX == 0.0) {
         return g;
     }
     g.drawn = true;
+    double largestY = largestAbsolute(c.y, count);
+    widenToNeighbours(neighbours, largestX, largestY);
     Scale s;
     s.base = height - 40;
     s.cx = width / 2;
     s.sx = (width - 60) * 0.5 / largestX;
-    const double largestY = largestAbsolute(c.y, count);
     s.sy = largestY == 0.0 ? s.sx : (s.base - 90) / largestY;
 
     for (int i = 0; i < count; ++i) {
@@ -105,6 +123,14 @@ TowerPreviewGeometry towerPreviewGeometry(int width, int height, const TowerCond
         TowerDot dot = dotAt(s, c.x[i], c.y[i], style.centreAxisDots);
         dot.groundWire = groundWire;
         g.dots.push_back(dot);
+    }
+    for (const TowerNeighbourWire& w : neighbours) {
+        if (drawnNeighbour(w)) {
+            TowerDot dot = dotAt(s, w.x, w.y, style.centreAxisDots);
+            dot.groundWire = w.groundWire;
+            dot.neighbour = true;
+            g.dots.push_back(dot);
+        }
     }
     addLegendAndGround(g, s, style);
     return g;

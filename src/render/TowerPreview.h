@@ -1,7 +1,8 @@
 #pragma once
 // The cross-section of a tower on a white panel: working conductors as red dots, ground
-// wires as green dots, the ground, the tower axis and a two-line legend. This is the
-// geometry in pixels; TowerPreviewPainter draws it.
+// wires as green dots, the ground, the tower axis and a two-line legend; the conductors of
+// neighbouring lines when there are any. This is the geometry in pixels;
+// TowerPreviewPainter draws it.
 
 #include "model/LineProject.h"
 #include "model/TowerDefinition.h"
@@ -41,11 +42,20 @@ TowerConductors towerConductors(const TowerDefinition& tower);
 inline const char* const kWorkingLegend = " Przewód roboczy";
 inline const char* const kGroundWireLegend = " Przewód odgromowy";
 
+/// A conductor of a neighbouring line beside the tower.
+struct TowerNeighbourWire {
+    double x = 0.0; ///< from the tower's axis [m], left < 0
+    double y = 0.0; ///< above the ground [m]
+    bool groundWire = false;
+    bool operator==(const TowerNeighbourWire&) const = default;
+};
+
 struct TowerDot {
     PixelRect box;        ///< bounding box of the filled circle
     double mappedX = 0.0; ///< the conductor's exact point in pixels
     double mappedY = 0.0;
     bool groundWire = false;
+    bool neighbour = false; ///< of a neighbouring line
 };
 
 struct TowerPreviewGeometry {
@@ -53,7 +63,8 @@ struct TowerPreviewGeometry {
     int height = 0;
     /// False when no conductor stands off the axis (no tower chosen): the area stays white.
     bool drawn = false;
-    std::vector<TowerDot> dots; ///< working conductors first; ground wires above the ground
+    /// Working conductors first, ground wires above the ground, then the neighbouring lines'.
+    std::vector<TowerDot> dots;
     std::vector<PixelLine> groundLines;
     std::vector<PixelLine> footStrokes;
     PixelRect workingLegendDot;
@@ -63,8 +74,10 @@ struct TowerPreviewGeometry {
     PixelLine axis;
 };
 
-/// The drawing of `conductors` in an area of `width` by `height` pixels.
+/// The drawing of `conductors` in an area of `width` by `height` pixels, with the
+/// `neighbours` inside its extent; without them the drawing is the tower's alone.
 TowerPreviewGeometry towerPreviewGeometry(int width, int height, const TowerConductors& conductors,
-                                          const TowerDrawingStyle& style = {});
+                                          const TowerDrawingStyle& style = {},
+                                          const std::vector<TowerNeighbourWire>& neighbours = {});
 
 } // namespace velt

@@ -9,10 +9,20 @@ namespace {
 
 const QColor kWorkingRed(255, 0, 0);
 const QColor kGroundGreen(0, 128, 0);
+// Neighbouring lines as the graph draws them.
+const QColor kNeighbourMagenta(200, 0, 200);
+const QColor kNeighbourGroundMagenta(120, 0, 120);
+
+const QColor& colourOf(const TowerDot& dot) {
+    if (dot.neighbour) {
+        return dot.groundWire ? kNeighbourGroundMagenta : kNeighbourMagenta;
+    }
+    return dot.groundWire ? kGroundGreen : kWorkingRed;
+}
 
 void paintDots(QPainter& painter, const TowerPreviewGeometry& g) {
     for (const TowerDot& dot : g.dots) {
-        const QColor& colour = dot.groundWire ? kGroundGreen : kWorkingRed;
+        const QColor& colour = colourOf(dot);
         painter.setPen(QPen(colour, 1));
         painter.setBrush(colour);
         drawDot(painter, dot.box);
@@ -37,9 +47,10 @@ void paintLegend(QPainter& painter, const TowerPreviewGeometry& g) {
 } // namespace
 
 void paintTowerPreview(QPainter& painter, QSize size, const LineProject& project,
-                       const TowerDrawingStyle& style) {
+                       const TowerDrawingStyle& style,
+                       const std::vector<TowerNeighbourWire>& neighbours) {
     paintTowerPreview(painter, towerPreviewGeometry(size.width(), size.height(),
-                                                    towerConductors(project), style));
+                                                    towerConductors(project), style, neighbours));
 }
 
 void paintTowerPreview(QPainter& painter, const TowerPreviewGeometry& g) {

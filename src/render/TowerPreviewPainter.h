@@ -10,9 +10,10 @@ class QPainter;
 namespace velt {
 
 /// Fills the area white and draws the working conductors and ground wires of `project`,
-/// in the painter's font.
+/// in the painter's font, and the conductors of neighbouring lines (towerNeighbourWires).
 void paintTowerPreview(QPainter& painter, QSize size, const LineProject& project,
-                       const TowerDrawingStyle& style = {});
+                       const TowerDrawingStyle& style = {},
+                       const std::vector<TowerNeighbourWire>& neighbours = {});
 
 /// Draws a computed geometry.
 void paintTowerPreview(QPainter& painter, const TowerPreviewGeometry& geometry);

@@ -185,6 +185,47 @@ TEST_F(Picture, SvgDrawingAndPdfPage) {
     EXPECT_NE(page.find("/MediaBox [0 0 842.000000 595.000000]"), std::string::npos);
 }
 
+// A project whose options add to the graph: the pictures show the limit's level and zone,
+// as the window would with the variant's extras; the GIF keeps their colour.
+TEST_F(Picture, OptionsDrawn) {
+    const std::string text =
+        testing::withMembers(testing::exampleProject("h52-magnetic-building"),
+                             R"("limits": [{"name": "Poziom", "electric": 1, "magnetic": 2.5}])");
+    std::ofstream(project) << text;
+    const fs::path png = dir / "wykres.png";
+    const fs::path gif = dir / "wykres.gif";
+    const fs::path svg = dir / "wykres.svg";
+    const CliRun r = run(
+        {"--png", png.string(), "--gif", gif.string(), "--svg", svg.string(), "--size", "640x480"});
+    ASSERT_EQ(r.status, 0) << r.err;
+
+    const testing::ComputedWithExtras c = testing::computeWithExtras(text);
+    QImage expected(640, 480, QImage::Format_RGB32);
+    QPainter painter(&expected);
+    paintWindowGraph(painter, expected.size(), *c.profile, c.project->towerShifted, &c.extras);
+    painter.end();
+    EXPECT_EQ(imageOf(png), expected);
+    EXPECT_NE(imageOf(png), paintedHere({640, 480}).image);
+
+    const QRgb orange = qRgb(255, 128, 0);
+    const QImage kept = imageOf(gif);
+    int oranges = 0;
+    for (int y = 0; y < expected.height(); ++y) {
+        for (int x = 0; x < expected.width(); ++x) {
+            if (expected.pixel(x, y) == orange) {
+                ASSERT_EQ(kept.pixel(x, y), orange) << x << "," << y;
+                ++oranges;
+            }
+        }
+    }
+    EXPECT_GT(oranges, 100);
+
+    std::ifstream in(svg);
+    const std::string drawing((std::istreambuf_iterator<char>(in)), {});
+    EXPECT_NE(drawing.find("Poziom 2.5 A/m"), std::string::npos);
+    EXPECT_NE(drawing.find("Strefa 2.5 A/m:"), std::string::npos);
+}
+
 TEST_F(Picture, SizeRefusedBeforeAnythingIsWritten) {
     const std::string png = (dir / "wykres.png").string();
     for (const char* size : {"0x10", "10", "10x", "x10", "10x10x10", "20000x10", "-5x10", "a"}) {

@@ -28,12 +28,13 @@ struct Painted {
     GraphLayout layout;
 };
 
-Painted paint(const FieldProfile& f, QSize size, bool towerShifted = false) {
+Painted paint(const FieldProfile& f, QSize size, bool towerShifted = false,
+              const CalculationExtras* extras = nullptr) {
     Painted p{QImage(size, QImage::Format_RGB32), {}};
     p.image.fill(Qt::blue);
     QPainter painter(&p.image);
     p.layout = layoutGraph(f, windowFrame(size.width(), size.height()), towerShifted,
-                           QtTextMeasure(painter));
+                           QtTextMeasure(painter), extras);
     paintGraph(painter, p.layout);
     return p;
 }
@@ -146,6 +147,38 @@ TEST(GraphPaint, PrintedPageInImage) {
     EXPECT_EQ(page.pixel(fr.panelLeft - 1, 1), kWhite);
     // The panel area is not cleared by the printout (the page is blank already).
     EXPECT_EQ(page.pixel(1402, 991), qRgb(0, 0, 255));
+}
+
+// The limit's level dashed in orange over the grid, its zone's bar orange on the axis, a
+// neighbouring line's conductors in magenta.
+TEST(GraphPaint, WhatTheOptionsAdd) {
+    const testing::ComputedWithExtras c = testing::computeWithExtras(
+        testing::withMembers(exampleProject("h52-magnetic-building"),
+                             R"("limits": [{"name": "Mój", "electric": 1, "magnetic": 2.5}],
+                                "neighbours": [{"tower": "H52", "workingHeight": 14,
+                                                "groundWireHeight": 24, "offset": 25,
+                                                "currents": [300]}])"));
+    const Painted p = paint(*c.profile, {1000, 700}, c.project->towerShifted, &c.extras);
+    const GraphLayout& g = p.layout;
+    const auto orangeAlong = [&p](int y, int from, int to) {
+        int n = 0;
+        for (int x = from; x < to; ++x) {
+            n += p.image.pixel(x, y) == qRgb(255, 128, 0) ? 1 : 0;
+        }
+        return n;
+    };
+    ASSERT_EQ(g.limitLines.size(), 1u);
+    const PixelLine& level = g.limitLines[0].line;
+    EXPECT_GT(orangeAlong(level.from.y, level.from.x, level.to.x), g.frame.plotW / 3);
+    ASSERT_EQ(g.zoneMarks.size(), 1u);
+    const PixelRect& bar = g.zoneMarks[0];
+    EXPECT_GT(orangeAlong(bar.bottom - 2, bar.left, bar.right), (bar.right - bar.left) * 3 / 4);
+    EXPECT_EQ(orangeAlong(bar.bottom - 2, bar.right, bar.right + 5), 0);
+    int magenta = 0;
+    for (const ConductorDot& dot : g.conductors) {
+        magenta += dot.ink == GraphInk::Magenta && aroundIs(p.image, dot.centre, qRgb(200, 0, 200));
+    }
+    EXPECT_EQ(magenta, 3);
 }
 
 } // namespace

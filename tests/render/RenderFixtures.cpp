@@ -10,8 +10,9 @@
 
 namespace velt::testing {
 
-Computed computeProject(const std::string& jsonText) {
-    Computed c;
+namespace {
+
+std::unique_ptr<LoadedProject> calculated(const std::string& jsonText, Computed& c) {
     auto loaded = std::make_unique<LoadedProject>();
     const LoadResult load = loadProject(jsonText, {}, *c.project, *loaded);
     if (load.status != LoadStatus::Accepted) {
@@ -23,7 +24,31 @@ Computed computeProject(const std::string& jsonText) {
     if (calculate(ctx) != CalculationOutcome::Done) {
         throw std::runtime_error("calculation refused: " + err.str());
     }
+    return loaded;
+}
+
+} // namespace
+
+Computed computeProject(const std::string& jsonText) {
+    Computed c;
+    calculated(jsonText, c);
     return c;
+}
+
+ComputedWithExtras computeWithExtras(const std::string& jsonText) {
+    ComputedWithExtras c;
+    const auto loaded = calculated(jsonText, c);
+    *c.form = loaded->form;
+    c.extras = completeCalculation(*c.project, *c.form, *c.profile);
+    return c;
+}
+
+std::string withMembers(std::string jsonText, const std::string& members) {
+    const std::size_t end = jsonText.rfind('}');
+    if (end == std::string::npos) {
+        throw std::runtime_error("not a JSON object");
+    }
+    return jsonText.insert(end, ", " + members + "\n");
 }
 
 std::string exampleProject(const std::string& name) {

@@ -1,7 +1,9 @@
 #pragma once
 // Field profiles computed as velt-calc computes them, and a text measure of fixed sizes.
 
+#include "analysis/CalculationExtras.h"
 #include "model/FieldProfile.h"
+#include "model/LineDataForm.h"
 #include "model/LineProject.h"
 #include "model/TextSlots.h"
 #include "render/TextMeasure.h"
@@ -18,6 +20,18 @@ struct Computed {
 
 /// Computes a line project file's text; throws when the project is refused.
 Computed computeProject(const std::string& jsonText);
+
+/// A computed project with the line data and what its options add.
+struct ComputedWithExtras : Computed {
+    std::unique_ptr<LineDataForm> form = std::make_unique<LineDataForm>();
+    CalculationExtras extras;
+};
+
+/// Computes as velt-calc does, the calculation's extras included.
+ComputedWithExtras computeWithExtras(const std::string& jsonText);
+
+/// `jsonText`, a project's text, with `members` (a JSON object's members, no braces) added.
+std::string withMembers(std::string jsonText, const std::string& members);
 
 /// The text of examples/`name`.json.
 std::string exampleProject(const std::string& name);

@@ -1,3 +1,6 @@
+#include "RenderFixtures.h"
+
+#include "render/TowerNeighbours.h"
 #include "render/TowerPreview.h"
 #include "render/TowerPreviewPainter.h"
 
@@ -25,11 +28,12 @@ std::unique_ptr<LineProject> tower(double groundWireHeight = 20.0) {
     return p;
 }
 
-QImage paint(QSize size, const LineProject& project, const TowerDrawingStyle& style = {}) {
+QImage paint(QSize size, const LineProject& project, const TowerDrawingStyle& style = {},
+             const std::vector<TowerNeighbourWire>& neighbours = {}) {
     QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::blue);
     QPainter painter(&image);
-    paintTowerPreview(painter, size, project, style);
+    paintTowerPreview(painter, size, project, style, neighbours);
     return image;
 }
 
@@ -127,6 +131,49 @@ TEST(TowerPreview, Pixels) {
     }
     EXPECT_EQ(image.pixel(5, base - 15), qRgb(255, 255, 255));
     EXPECT_EQ(image.pixel(size.width() - 2, 2), qRgb(255, 255, 255));
+}
+
+// Neighbouring lines' conductors stand beside the tower inside the preview's extent: the
+// outermost and the highest take the places the tower's own had, the tower shrinks with them.
+TEST(TowerPreview, NeighbourConductors) {
+    const auto p = tower();
+    const std::vector<TowerNeighbourWire> neighbours = {
+        {20.0, 12.0, false}, {24.0, 25.0, true}, {-10.0, 0.0, true}};
+    const QSize size(240, 300);
+    const TowerPreviewGeometry g =
+        towerPreviewGeometry(size.width(), size.height(), towerConductors(*p), {}, neighbours);
+    ASSERT_EQ(g.dots.size(), 6u); // the ground wire on the ground left out
+    EXPECT_TRUE(g.dots[4].neighbour && !g.dots[4].groundWire);
+    EXPECT_TRUE(g.dots[5].neighbour && g.dots[5].groundWire);
+    EXPECT_FALSE(g.dots[0].neighbour || g.dots[3].neighbour);
+    EXPECT_NEAR(g.dots[5].mappedX, size.width() - 30.0, 1e-9);
+    EXPECT_NEAR(g.dots[5].mappedY, 58.0, 1e-9);
+    EXPECT_NEAR(g.dots[1].mappedX - 120.0, (g.dots[4].mappedX - 120.0) * 4.0 / 20.0, 1e-9);
+    EXPECT_EQ(g.dots[4].mappedY, g.dots[0].mappedY);
+
+    const QImage image = paint(size, *p, {}, neighbours);
+    EXPECT_EQ(image.pixel(centreOf(g.dots[4].box)), qRgb(200, 0, 200));
+    EXPECT_EQ(image.pixel(centreOf(g.dots[5].box)), qRgb(120, 0, 120));
+    EXPECT_EQ(image.pixel(centreOf(g.dots[1].box)), qRgb(255, 0, 0));
+}
+
+// The line data's neighbours beside the project's own conductors: a tower like the line's
+// own at an offset stands where the line's conductors would, moved by the offset.
+TEST(TowerPreview, NeighbourWiresOfTheLineData) {
+    const testing::ComputedWithExtras c = testing::computeWithExtras(R"({"tower": "Z52",
+        "workingHeight": 12.0, "groundWireHeight": 30.0, "line": {"kind": "horizontal", "y": 2},
+        "range": 50.0, "neighbours": [{"tower": "Z52", "workingHeight": 12.0,
+        "groundWireHeight": 30.0, "offset": -35.0}]})");
+    const LineProject& p = *c.project;
+    const std::vector<TowerNeighbourWire> wires = towerNeighbourWires(*c.form, p);
+    const int count = static_cast<int>(p.phaseConductorCount + p.groundWireCount);
+    ASSERT_EQ(static_cast<int>(wires.size()), count);
+    for (int k = 0; k < count; ++k) {
+        EXPECT_NEAR(wires[k].x, p.conductorX[k + 1] - 35.0, 1e-9) << k;
+        EXPECT_NEAR(wires[k].y, p.conductorY[k + 1], 1e-9) << k;
+        EXPECT_EQ(wires[k].groundWire, k >= static_cast<int>(p.phaseConductorCount)) << k;
+    }
+    EXPECT_TRUE(towerNeighbourWires(LineDataForm{}, p).empty());
 }
 
 } // namespace

@@ -1,0 +1,65 @@
+// The panel's lines after its own: the zones of the exposure limits and the neighbouring
+// lines, in the panel's numbers.
+
+#include "model/DecimalText.h"
+#include "render/GraphLayoutParts.h"
+
+namespace velt {
+namespace {
+
+// Source texts (context "velt").
+const char* const kZoneNotReached = "Strefa %1: brak";
+const char* const kZoneTitle = "Strefa %1:";
+const char* const kZoneEdges = "od %1 do %2 m";
+const char* const kZoneIntervals = "przedziałów: %1";
+const char* const kLevelAboveAxis = "(ponad skalą wykresu)";
+const char* const kNeighboursTitle = "Linie sąsiednie:";
+const char* const kNeighbourName = "Linia %1";
+
+const std::string kIndent = "  ";
+
+// The zone's outer edges; with several intervals, how many.
+int writeZone(const FieldProfile& f, const GraphAdditions& a, const ExposureZone& z, PanelWriter& w,
+              int k) {
+    const std::string level = zoneLevelText(z, f, a);
+    if (z.intervals.empty()) {
+        w.line(k++, filledIn(a.translate(kZoneNotReached), {level}));
+    } else {
+        w.line(k++, filledIn(a.translate(kZoneTitle), {level}));
+        const std::string edges = filledIn(
+            a.translate(kZoneEdges), {formatNumber("%.2lf", z.from), formatNumber("%.2lf", z.to)});
+        w.line(k++, kIndent + edges, TextStyle::Regular);
+    }
+    if (z.intervals.size() > 1) {
+        const std::string count = std::to_string(z.intervals.size());
+        w.line(k++, kIndent + filledIn(a.translate(kZoneIntervals), {count}), TextStyle::Regular);
+    }
+    if (levelAboveAxis(z, w.g.scales)) {
+        w.line(k++, kIndent + a.translate(kLevelAboveAxis), TextStyle::Regular);
+    }
+    return k;
+}
+
+int writeNeighbours(const GraphAdditions& a, PanelWriter& w, int k) {
+    w.line(k++, a.translate(kNeighboursTitle));
+    for (const NeighbourDrawing& n : a.extras->neighbours) {
+        const std::string number = std::to_string(n.line);
+        const std::string name =
+            n.label.empty() ? filledIn(a.translate(kNeighbourName), {number}) : n.label;
+        w.line(k++, kIndent + number + ". " + name, TextStyle::Regular);
+    }
+    return k;
+}
+
+} // namespace
+
+void writePanelExtras(const FieldProfile& f, const GraphAdditions& a, PanelWriter& w, int k) {
+    for (const ExposureZone& z : a.extras->zones) {
+        k = writeZone(f, a, z, w, k);
+    }
+    if (!a.extras->neighbours.empty()) {
+        writeNeighbours(a, w, a.extras->zones.empty() ? k : k + 1);
+    }
+}
+
+} // namespace velt
