@@ -10,7 +10,8 @@
 
 namespace velt {
 
-bool printVariant(QPrinter& printer, const FieldProfile& record, bool liveTowerShifted) {
+bool printVariant(QPrinter& printer, const FieldProfile& record, bool liveTowerShifted,
+                  const CalculationExtras* extras) {
     printer.setPageOrientation(QPageLayout::Landscape);
     // The page is the whole paper; the printed layout keeps its own margins.
     printer.setFullPage(true);
@@ -19,7 +20,7 @@ bool printVariant(QPrinter& printer, const FieldProfile& record, bool liveTowerS
         return false;
     }
     const QSize page = printer.pageLayout().fullRectPixels(printer.resolution()).size();
-    paintPrintedPage(painter, printer, page, record, liveTowerShifted);
+    paintPrintedPage(painter, printer, page, record, liveTowerShifted, extras);
     return painter.end();
 }
 

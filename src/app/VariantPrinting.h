@@ -1,6 +1,7 @@
 #pragma once
 // The printout of a variant: its graph on one landscape page of the default printer.
 
+#include "analysis/CalculationExtras.h"
 #include "model/FieldProfile.h"
 
 class QPrinter;
@@ -9,6 +10,7 @@ namespace velt {
 
 /// Draws the printed graph of `record` as a document of one landscape page on `printer`.
 /// False when the printer (or the PDF file) could not be opened.
-bool printVariant(QPrinter& printer, const FieldProfile& record, bool liveTowerShifted);
+bool printVariant(QPrinter& printer, const FieldProfile& record, bool liveTowerShifted,
+                  const CalculationExtras* extras = nullptr);
 
 } // namespace velt

@@ -34,7 +34,7 @@ const CalculationExtras* VariantView::drawnExtras() const {
 QImage VariantView::picture() const {
     // Drawn at the window's size in logical pixels, as velt-calc draws it: on a scaled
     // display the window's own pixels would give a picture of another size.
-    return graphImage(size(), *record_, towerShifted());
+    return graphImage(size(), *record_, towerShifted(), drawnExtras());
 }
 
 QString VariantView::caption() const {
@@ -64,7 +64,7 @@ std::optional<std::string> VariantView::writeResults(const std::string& chosen) 
 }
 
 bool VariantView::print(QPrinter& printer) const {
-    return printVariant(printer, *record_, towerShifted());
+    return printVariant(printer, *record_, towerShifted(), drawnExtras());
 }
 
 QString VariantView::exportFilter() const {
@@ -82,7 +82,7 @@ bool VariantView::exportTo(const std::string& path, GraphFormat format, QSize si
 
 void VariantView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    paintWindowGraph(painter, size(), *record_, towerShifted());
+    paintWindowGraph(painter, size(), *record_, towerShifted(), drawnExtras());
 }
 
 QString variantCaption(int number) {

@@ -2,8 +2,6 @@
 
 #include "dialogs/TW_LoadS.h"
 
-#include "linedata/AuxiliaryChecks.h"
-#include "linedata/LineDataRules.h"
 #include "dialogs/CatalogueTowerDialog.h"
 #include "dialogs/TW_PEkr.h"
 #include "dialogs/TW_PFaz.h"
@@ -11,7 +9,10 @@
 #include "dialogs/TW_WspDom.h"
 #include "dialogs/TW_ZFaz.h"
 #include "dialogs/TW_Zakl.h"
+#include "linedata/AuxiliaryChecks.h"
+#include "linedata/LineDataRules.h"
 #include "model/BuiltInTowers.h"
+#include "render/TowerNeighbours.h"
 #include "render/TowerPreviewPainter.h"
 #include "ui_TW_LoadS.h"
 #include "widgets/Prompter.h"
@@ -41,8 +42,9 @@ TW_LoadS::TW_LoadS(Prompter& prompter, LineProject& project, LineDialogState& st
     }
     ui->ComboBox1->setCurrentIndex(-1);
     // The tower preview, drawn from the line project's conductors.
-    ui->PaintBox1->setPainter(
-        [this](QPainter& painter, QSize size) { paintTowerPreview(painter, size, project_); });
+    ui->PaintBox1->setPainter([this](QPainter& painter, QSize size) {
+        paintTowerPreview(painter, size, project_, {}, towerNeighbourWires(state_.form, project_));
+    });
     connectControls();
     applyLineFieldRule();
     applyPhaseValuesRule();
