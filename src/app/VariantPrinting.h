@@ -1,6 +1,9 @@
 #pragma once
-// The printout of a variant: its graph on one landscape page of the default printer.
+// The printout of a variant: its graph or its map on one landscape page of the default
+// printer.
 
+#include "analysis/FieldMap.h"
+#include "model/CalculationOptions.h"
 #include "model/FieldProfile.h"
 
 class QPrinter;
@@ -10,5 +13,8 @@ namespace velt {
 /// Draws the printed graph of `record` as a document of one landscape page on `printer`.
 /// False when the printer (or the PDF file) could not be opened.
 bool printVariant(QPrinter& printer, const FieldProfile& record, bool liveTowerShifted);
+
+/// The printed map, as printVariant prints a graph.
+bool printFieldMap(QPrinter& printer, const FieldMap& map, const CalculationOptions& options);
 
 } // namespace velt
