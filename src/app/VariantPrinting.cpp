@@ -2,16 +2,21 @@
 
 #include "app/VariantPrinting.h"
 
+#include "render/FieldMapPainter.h"
 #include "render/GraphDocuments.h"
 
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
 
-namespace velt {
+#include <functional>
 
-bool printVariant(QPrinter& printer, const FieldProfile& record, bool liveTowerShifted,
-                  const CalculationExtras* extras) {
+namespace velt {
+namespace {
+
+using PagePaint = std::function<void(QPainter& painter, QSize page)>;
+
+bool printLandscape(QPrinter& printer, const PagePaint& paint) {
     printer.setPageOrientation(QPageLayout::Landscape);
     // The page is the whole paper; the printed layout keeps its own margins.
     printer.setFullPage(true);
@@ -19,9 +24,23 @@ bool printVariant(QPrinter& printer, const FieldProfile& record, bool liveTowerS
     if (!painter.begin(&printer)) {
         return false;
     }
-    const QSize page = printer.pageLayout().fullRectPixels(printer.resolution()).size();
-    paintPrintedPage(painter, printer, page, record, liveTowerShifted, extras);
+    paint(painter, printer.pageLayout().fullRectPixels(printer.resolution()).size());
     return painter.end();
+}
+
+} // namespace
+
+bool printVariant(QPrinter& printer, const FieldProfile& record, bool liveTowerShifted,
+                  const CalculationExtras* extras) {
+    return printLandscape(printer, [&](QPainter& painter, QSize page) {
+        paintPrintedPage(painter, printer, page, record, liveTowerShifted, extras);
+    });
+}
+
+bool printFieldMap(QPrinter& printer, const FieldMap& map, const CalculationOptions& options) {
+    return printLandscape(printer, [&](QPainter& painter, QSize page) {
+        paintPrintedFieldMap(painter, page, map, options);
+    });
 }
 
 } // namespace velt

@@ -1,7 +1,10 @@
 #pragma once
-// The printout of a variant: its graph on one landscape page of the default printer.
+// The printout of a variant: its graph or its map on one landscape page of the default
+// printer.
 
 #include "analysis/CalculationExtras.h"
+#include "analysis/FieldMap.h"
+#include "model/CalculationOptions.h"
 #include "model/FieldProfile.h"
 
 class QPrinter;
@@ -12,5 +15,8 @@ namespace velt {
 /// False when the printer (or the PDF file) could not be opened.
 bool printVariant(QPrinter& printer, const FieldProfile& record, bool liveTowerShifted,
                   const CalculationExtras* extras = nullptr);
+
+/// The printed map, as printVariant prints a graph.
+bool printFieldMap(QPrinter& printer, const FieldMap& map, const CalculationOptions& options);
 
 } // namespace velt

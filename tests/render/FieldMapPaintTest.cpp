@@ -14,6 +14,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+
+#include <unistd.h>
 #include <fstream>
 #include <iterator>
 #include <variant>
@@ -82,7 +84,9 @@ std::string fileBytes(const std::filesystem::path& path) {
 TEST(FieldMapPaint, EveryFormOfFile) {
     const LargestMap m;
     const FieldMapFileSource source{*m.map, m.b.form.options, {800, 600}, 96, "Mapa pola"};
-    const auto dir = std::filesystem::temp_directory_path() / "velt-map-files";
+    // One folder per process: ctest runs tests side by side.
+    const auto dir = std::filesystem::temp_directory_path() /
+                     ("velt-map-files-" + std::to_string(::getpid()));
     std::filesystem::create_directories(dir);
     const struct {
         GraphFormat format;
