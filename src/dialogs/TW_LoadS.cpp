@@ -2,15 +2,17 @@
 
 #include "dialogs/TW_LoadS.h"
 
-#include "linedata/AuxiliaryChecks.h"
-#include "linedata/LineDataRules.h"
 #include "dialogs/CatalogueTowerDialog.h"
+#include "dialogs/TW_LiniaSas.h"
+#include "dialogs/TW_LinieSas.h"
 #include "dialogs/TW_PEkr.h"
 #include "dialogs/TW_PFaz.h"
 #include "dialogs/TW_PrzesSlup.h"
 #include "dialogs/TW_WspDom.h"
 #include "dialogs/TW_ZFaz.h"
 #include "dialogs/TW_Zakl.h"
+#include "linedata/AuxiliaryChecks.h"
+#include "linedata/LineDataRules.h"
 #include "model/BuiltInTowers.h"
 #include "render/TowerPreviewPainter.h"
 #include "ui_TW_LoadS.h"
@@ -36,6 +38,12 @@ TW_LoadS::TW_LoadS(Prompter& prompter, LineProject& project, LineDialogState& st
       cataloguePicker_(std::make_unique<CatalogueTowerDialog>()), prompter_(prompter),
       project_(project), state_(state) {
     ui->setupUi(this);
+    // A tower a neighbour's dialog reads from a catalogue is listed here too.
+    neighbourEditor_ =
+        std::make_unique<TW_LiniaSas>(prompter_, *cataloguePicker_, towers_,
+                                      [this](const TowerDefinition& tower) { listTower(tower); });
+    neighbourTable_ = std::make_unique<TW_LinieSas>(prompter_, *neighbourEditor_);
+    connect(neighbourEditor_.get(), &TW_LiniaSas::statusMessage, this, &TW_LoadS::statusMessage);
     for (const std::string& entry : towers_.texts()) {
         ui->ComboBox1->addItem(QString::fromStdString(entry));
     }
@@ -76,6 +84,7 @@ void TW_LoadS::connectControls() {
     connect(ui->BitBtn5, &QPushButton::clicked, this, &TW_LoadS::newTowerRequested);
     connect(ui->BitBtn6, &QPushButton::clicked, this, &TW_LoadS::BitBtn6Click);
     connect(ui->BitBtn7, &QPushButton::clicked, this, &TW_LoadS::BitBtn7Click);
+    connect(ui->BitBtn8, &QPushButton::clicked, this, &TW_LoadS::neighbourLinesRequested);
 }
 
 void TW_LoadS::setTestTower(std::optional<TowerDefinition> tower) {
@@ -138,6 +147,7 @@ void TW_LoadS::FormShow() {
         chooseSelectedTower();
         WYSZAW();
     }
+    ui->BitBtn8->setEnabled(project_.towerChosen);
     applyLineFieldRule();
     applyPhaseValuesRule();
     ui->SpeedButton2->setEnabled(ui->CheckBox2->isChecked());
@@ -162,6 +172,7 @@ void TW_LoadS::chooseSelectedTower() {
     companions_.towerShift->setText(QStringLiteral("0.0"));
     const int index = ui->ComboBox1->currentIndex();
     const TowerDefinition* tower = towers_.tower(index);
+    ui->BitBtn8->setEnabled(tower != nullptr);
     if (tower == nullptr) {
         clearTowerChoice(project_, state_.choice);
         return;
@@ -218,6 +229,7 @@ void TW_LoadS::showState() {
     c.currents->showForm(form.currents);
     c.shieldWires->showForm(form.shieldWires);
     ui->BitBtn4->setEnabled(twoCircuits(project_.phaseConductorCount));
+    ui->BitBtn8->setEnabled(project_.towerChosen);
     RadioGroup1Click();
     RadioGroup2Click();
     ui->SpeedButton2->setEnabled(project_.buildingOn);
@@ -370,7 +382,13 @@ void TW_LoadS::BitBtn6Click() {
 }
 
 bool TW_LoadS::editNeighbourLines() {
-    return false;
+    std::vector<NeighbourLine>& lines = state_.form.options.neighbours;
+    neighbourTable_->showLines(lines, ui->RadioButton2->isChecked());
+    if (prompter_.exec(*neighbourTable_) != mrYes || neighbourTable_->lines() == lines) {
+        return false;
+    }
+    lines = neighbourTable_->lines();
+    return true;
 }
 
 void TW_LoadS::BitBtn7Click() {
