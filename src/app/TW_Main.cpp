@@ -240,6 +240,10 @@ void TW_Main::BitBtn3Click() {
     showProjectTitle();
 }
 
+void TW_Main::Liniesasiednie1Click() {
+    options_->Liniesasiednie1Click();
+}
+
 void TW_Main::Drukuj1Click() {
     saveVariant(nullptr);
 }

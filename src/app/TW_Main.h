@@ -68,6 +68,7 @@ class TW_Main : public QMainWindow {
     void Zapiszprojekt1Click();
     void Zapiszprojektjako1Click();
     void Eksportujwariant1Click(); ///< the active variant as PNG, SVG, PDF or CSV
+    void Liniesasiednie1Click();   ///< the "Słup" menu's neighbouring lines
     /// Opens a line project file; the caption then names it.
     bool openProject(const QString& path);
     /// The project file named on the command line, opened once the splash is closed.

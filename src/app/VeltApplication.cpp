@@ -91,6 +91,8 @@ void VeltApplication::connectForms() {
                             W_PrzesSlup.get()});
     QObject::connect(W_LoadS.get(), &TW_LoadS::newTowerRequested, W_Main.get(),
                      &TW_Main::BitBtn4Click);
+    QObject::connect(W_LoadS.get(), &TW_LoadS::neighbourLinesRequested, W_Main.get(),
+                     &TW_Main::Liniesasiednie1Click);
     QObject::connect(W_LoadS.get(), &TW_LoadS::statusMessage, W_Main.get(),
                      [this](const QString& text) { W_Main->setStatusText(1, text); });
 

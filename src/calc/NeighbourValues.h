@@ -5,6 +5,7 @@
 #include "model/CalculationOptions.h"
 #include "model/KeyedRefusal.h"
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
@@ -17,6 +18,8 @@ inline const std::string kNeighbourVoltageMessage =
 inline const std::string kNeighbourCurrentsMessage = "Nie podano prądów fazowych linii!";
 inline const std::string kNeighbourCurrentMessage =
     "Wartość prądu fazowego musi być większa od 0.0!";
+/// The most characters of a neighbour's label.
+inline constexpr std::size_t kMaxNeighbourLabelLength = 64;
 /// The highest line-to-line voltage of a neighbour [kV].
 inline constexpr double kMaxNeighbourVoltage = 1200.0;
 

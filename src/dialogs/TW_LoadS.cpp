@@ -3,6 +3,8 @@
 #include "dialogs/TW_LoadS.h"
 
 #include "dialogs/CatalogueTowerDialog.h"
+#include "dialogs/TW_LiniaSas.h"
+#include "dialogs/TW_LinieSas.h"
 #include "dialogs/TW_PEkr.h"
 #include "dialogs/TW_PFaz.h"
 #include "dialogs/TW_PrzesSlup.h"
@@ -37,6 +39,12 @@ TW_LoadS::TW_LoadS(Prompter& prompter, LineProject& project, LineDialogState& st
       cataloguePicker_(std::make_unique<CatalogueTowerDialog>()), prompter_(prompter),
       project_(project), state_(state) {
     ui->setupUi(this);
+    // A tower a neighbour's dialog reads from a catalogue is listed here too.
+    neighbourEditor_ =
+        std::make_unique<TW_LiniaSas>(prompter_, *cataloguePicker_, towers_,
+                                      [this](const TowerDefinition& tower) { listTower(tower); });
+    neighbourTable_ = std::make_unique<TW_LinieSas>(prompter_, *neighbourEditor_);
+    connect(neighbourEditor_.get(), &TW_LiniaSas::statusMessage, this, &TW_LoadS::statusMessage);
     for (const std::string& entry : towers_.texts()) {
         ui->ComboBox1->addItem(QString::fromStdString(entry));
     }
@@ -78,6 +86,7 @@ void TW_LoadS::connectControls() {
     connect(ui->BitBtn5, &QPushButton::clicked, this, &TW_LoadS::newTowerRequested);
     connect(ui->BitBtn6, &QPushButton::clicked, this, &TW_LoadS::BitBtn6Click);
     connect(ui->BitBtn7, &QPushButton::clicked, this, &TW_LoadS::BitBtn7Click);
+    connect(ui->BitBtn8, &QPushButton::clicked, this, &TW_LoadS::neighbourLinesRequested);
 }
 
 void TW_LoadS::setTestTower(std::optional<TowerDefinition> tower) {
@@ -140,6 +149,7 @@ void TW_LoadS::FormShow() {
         chooseSelectedTower();
         WYSZAW();
     }
+    ui->BitBtn8->setEnabled(project_.towerChosen);
     applyLineFieldRule();
     applyPhaseValuesRule();
     ui->SpeedButton2->setEnabled(ui->CheckBox2->isChecked());
@@ -164,6 +174,7 @@ void TW_LoadS::chooseSelectedTower() {
     companions_.towerShift->setText(QStringLiteral("0.0"));
     const int index = ui->ComboBox1->currentIndex();
     const TowerDefinition* tower = towers_.tower(index);
+    ui->BitBtn8->setEnabled(tower != nullptr);
     if (tower == nullptr) {
         clearTowerChoice(project_, state_.choice);
         return;
@@ -220,6 +231,7 @@ void TW_LoadS::showState() {
     c.currents->showForm(form.currents);
     c.shieldWires->showForm(form.shieldWires);
     ui->BitBtn4->setEnabled(twoCircuits(project_.phaseConductorCount));
+    ui->BitBtn8->setEnabled(project_.towerChosen);
     RadioGroup1Click();
     RadioGroup2Click();
     ui->SpeedButton2->setEnabled(project_.buildingOn);
@@ -372,7 +384,13 @@ void TW_LoadS::BitBtn6Click() {
 }
 
 bool TW_LoadS::editNeighbourLines() {
-    return false;
+    std::vector<NeighbourLine>& lines = state_.form.options.neighbours;
+    neighbourTable_->showLines(lines, ui->RadioButton2->isChecked());
+    if (prompter_.exec(*neighbourTable_) != mrYes || neighbourTable_->lines() == lines) {
+        return false;
+    }
+    lines = neighbourTable_->lines();
+    return true;
 }
 
 void TW_LoadS::BitBtn7Click() {

@@ -22,6 +22,8 @@ class CatalogueTowerDialog;
 class Prompter;
 class TW_PEkr;
 class TW_PFaz;
+class TW_LiniaSas;
+class TW_LinieSas;
 class TW_PrzesSlup;
 class TW_WspDom;
 class TW_ZFaz;
@@ -58,8 +60,8 @@ class TW_LoadS : public ModalDialog {
     /// would leave them. A tower from outside the built-in list is listed like a catalogue
     /// tower and the project records its entry.
     void showState();
-    /// "Linie sąsiednie...": the table of the lines beside the main one; true when the user
-    /// changed them.
+    /// The table of the lines beside the main one; true when the user changed them. The
+    /// field chosen in the dialog decides whether every circuit needs its current.
     bool editNeighbourLines();
 
   signals:
@@ -67,6 +69,8 @@ class TW_LoadS : public ModalDialog {
     void newTowerRequested();
     /// A text for the main window's second status panel.
     void statusMessage(const QString& text);
+    /// "Linie sąsiednie...": the same command as the "Słup" menu's, which keeps the options.
+    void neighbourLinesRequested();
 
   public slots:
     void ComboBox1Change();
@@ -106,6 +110,8 @@ class TW_LoadS : public ModalDialog {
 
     std::unique_ptr<Ui::TW_LoadS> ui;
     std::unique_ptr<CatalogueTowerDialog> cataloguePicker_;
+    std::unique_ptr<TW_LiniaSas> neighbourEditor_;
+    std::unique_ptr<TW_LinieSas> neighbourTable_;
     Prompter& prompter_;
     LineProject& project_;
     LineDialogState& state_;

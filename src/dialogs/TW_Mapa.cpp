@@ -3,7 +3,7 @@
 #include "dialogs/TW_Mapa.h"
 
 #include "model/DecimalText.h"
-#include "widgets/DialogButtons.h"
+#include "widgets/DialogFoot.h"
 #include "widgets/Prompter.h"
 
 #include <QCoreApplication>
@@ -66,13 +66,12 @@ TW_Mapa::TW_Mapa(Prompter& prompter, const LineProject& project, const LineDataF
         {tr("Krok siatki &X [m]:"), stepX_},
         {tr("Krok siatki &Y [m]:"), stepY_},
     });
-    auto* yes = namedButton(tr("&Tak"), "BitBtn1");
-    auto* cancel = namedButton(tr("Anuluj"), "BitBtn2");
-    connect(yes, &QPushButton::clicked, this, &TW_Mapa::BitBtn1Click);
-    closeWith(cancel, mrCancel);
+    const DialogFoot foot = dialogFoot();
+    connect(foot.yes, &QPushButton::clicked, this, &TW_Mapa::BitBtn1Click);
+    closeWith(foot.cancel, mrCancel);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);
-    layout->addLayout(buttonRow({yes, cancel}));
+    layout->addLayout(foot.layout);
     setMinimumWidth(360);
 }
 

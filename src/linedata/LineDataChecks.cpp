@@ -1,6 +1,7 @@
 #include "linedata/LineDataChecks.h"
 
 #include "calc/Computability.h"
+#include "calc/CorridorChecks.h"
 #include "linedata/AuxiliaryChecks.h"
 #include "model/DecimalText.h"
 #include "model/ModelAssembly.h"
@@ -11,7 +12,6 @@
 namespace velt {
 namespace {
 
-const std::string kNoTowerMessage = "Nie wybrano serii i typu słupa!";
 const std::string kNoWorkingHeightMessage = "Nie podano wysokości zawieszenia przewodów roboczych!";
 const std::string kNoGroundHeightMessage =
     "Nie podano wysokości zawieszenia przewodów odgromowych!";
@@ -129,6 +129,20 @@ std::optional<std::string> checkCalculationLine(const LineProject& p, const Line
     return std::nullopt;
 }
 
+// The lines beside the main one against the line as the acceptance will complete it, so
+// that the dialog's OK and a loaded project refuse a bad corridor alike. A line the
+// calculation refuses on its own, or the acceptance refuses, is left to those refusals.
+std::optional<std::string> checkAcceptedCorridor(const LineProject& p, const LineDataForm& form) {
+    if (form.options.neighbours.empty()) {
+        return std::nullopt;
+    }
+    LineProject accepted = p;
+    if (acceptLineData(accepted, form) || findComputabilityRefusal(accepted, form.onConductors())) {
+        return std::nullopt;
+    }
+    return checkCorridor(accepted, form, form.onConductors());
+}
+
 CheckBoxStep unchecked(std::optional<std::string> message = std::nullopt) {
     CheckBoxStep step;
     step.message = std::move(message);
@@ -230,7 +244,7 @@ std::optional<std::string> checkLineData(LineProject& project, TowerChoiceState&
     if (indicator.colour == HeightIndicator::Red) {
         return kGroundTooLowMessage;
     }
-    return std::nullopt;
+    return checkAcceptedCorridor(project, form);
 }
 
 CheckBoxStep buildingClicked(LineProject& project, bool nowChecked) {

@@ -20,6 +20,8 @@ struct HeightIndicatorState {
     bool refused = false; ///< last set by refused heights (empty or out of order)
 };
 
+inline const std::string kNoTowerMessage = "Nie wybrano serii i typu słupa!";
+
 /// The height check (key release in a height field, after a tower choice, and on OK):
 /// applies the typed heights and updates the indicator. Returns true when the conductor
 /// heights changed (the tower preview is repainted then). Heights typed again after a
@@ -34,7 +36,8 @@ void applyTowerShift(LineProject& project, const TowerChoiceState& choice);
 /// The OK chain of the line-data dialog, in order; stops at the first failure and returns
 /// its message (the dialog then stays open). `entrySelected`: the tower list has a
 /// selection. Runs the height check, applies the tower shift and sets `shieldWireCount`.
-/// Reads `buildingOn`, `shieldWiresOn` and `towerShift` from the project.
+/// Reads `buildingOn`, `shieldWiresOn` and `towerShift` from the project. Last, with
+/// neighbouring lines, the corridor of the line as it will be accepted (checkCorridor).
 std::optional<std::string> checkLineData(LineProject& project, TowerChoiceState& choice,
                                          HeightIndicatorState& indicator, const LineDataForm& form,
                                          bool entrySelected);

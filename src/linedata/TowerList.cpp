@@ -69,4 +69,8 @@ int TowerList::hideTestEntry() {
     return size();
 }
 
+const TowerDefinition* TowerList::unlistedTestTower() const {
+    return testTower_ && !listedTestTower_ ? &*testTower_ : nullptr;
+}
+
 } // namespace velt

@@ -34,6 +34,8 @@ class TowerList {
     /// On hiding: the test-tower entry leaves the list. Returns its index, or -1 when none
     /// was listed.
     int hideTestEntry();
+    /// The test tower while its entry is not listed (outside a showing); nullptr otherwise.
+    const TowerDefinition* unlistedTestTower() const;
 
   private:
     std::vector<TowerDefinition> catalogueTowers_;

@@ -12,9 +12,6 @@ namespace {
 
 using namespace projectjson;
 
-// A neighbour's label, as a level's name, holds at most this many characters.
-constexpr std::size_t kMaxNeighbourLabelLength = 64;
-
 // No environmental report compares a line with more levels than this.
 constexpr std::size_t kMaxLimits = 16;
 

@@ -1,7 +1,6 @@
 #include "project/ProjectFile.h"
 
 #include "calc/Computability.h"
-#include "calc/CorridorChecks.h"
 #include "linedata/LineDataRules.h"
 #include "model/BuiltInTowers.h"
 #include "model/DecimalText.h"
@@ -218,10 +217,6 @@ LoadResult loadProject(const std::string& jsonText, const std::string& folder, L
             return {LoadStatus::Refused, key.empty()
                                              ? refusal->message
                                              : "Project key \"" + key + "\": " + refusal->message};
-        }
-        if (auto refusal = checkCorridor(project, loaded.form, loaded.form.onConductors())) {
-            project.lineDataAccepted = false;
-            return {LoadStatus::Refused, std::move(*refusal)};
         }
         return {LoadStatus::Accepted, {}};
     } catch (const Stop& stop) {

@@ -98,6 +98,7 @@ TEST_F(LineDataDialogTest, ControlsWithTheirCaptionsHintsDefaultsAndEnabling) {
         {"BitBtn6", "Napięcia fazowe", "", false},
         {"BitBtn5", "Nowy słup", "", true},
         {"BitBtn7", "Przesunięcie słupa", "Edycja przesunięcia osi słupa", true},
+        {"BitBtn8", "Linie sąsiednie...", "Linie biegnące obok linii w tym samym przekroju", false},
         {"PaintBox1", "", "Rozmieszczenie przewodów roboczych i odgromowych na wczytanym słupie",
          true},
         {"BitBtn1", "&Tak", "", true},
@@ -141,7 +142,7 @@ TEST_F(LineDataDialogTest, FieldsOnTheLeftAndAWhitePreviewFollowingTheSize) {
         QWidget& fields = child<QWidget>(d, "Panel1");
         QWidget& panel = child<QWidget>(d, "Panel2");
         QWidget& preview = child<QWidget>(d, "PaintBox1");
-        for (const QSize size : {QSize(544, 402), QSize(760, 520)}) {
+        for (const QSize size : {QSize(544, 427), QSize(760, 520)}) {
             d.resize(size);
             d.layout()->activate();
             EXPECT_EQ(d.size(), size);

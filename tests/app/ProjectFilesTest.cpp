@@ -1,7 +1,7 @@
 // Line project files in the desktop program: opened into the line-data dialog as velt-calc
 // loads them, saved from it, refused files leaving the set-up alone, and the caption's "*".
 
-#include "LineDataTyping.h"
+#include "NeighbourTyping.h"
 #include "app/ProjectDocument.h"
 #include "app/RecentProjects.h"
 #include "app/VariantWindow.h"
@@ -501,6 +501,43 @@ TEST_F(ProjectFilesTest, TheActiveVariantIsExportedInEveryFormat) {
     exportTo("brak/wariant.csv");
     EXPECT_EQ(prompter->messages,
               QStringList{"Nie mogę zapisać pliku!\n" + folder.filePath("brak/wariant.csv")});
+}
+
+// A neighbour added in the table is saved with its tower by series, opens again and is
+// calculated as velt-calc calculates the saved project.
+TEST_F(ProjectFilesTest, ANeighbourIsSavedOpenedAndCalculatedAsVeltCalcDoes) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    showMainWindow();
+    openProject(exampleFiles().filter("z52-horizontal").value(0));
+    answerTableAdding(*prompter, kS12At40);
+    neighbourMenu(app->mainWindow());
+    EXPECT_TRUE(app->document().modified());
+    const QString saved = folder.filePath("sasiad.json");
+    prompter->expectFileName(saved);
+    child<QAction>(app->mainWindow(), "Zapiszprojektjako1").trigger();
+    const json neighbours = json::parse(readText(saved)).at("neighbours");
+    EXPECT_EQ(neighbours, json::parse(R"([{"tower": "S12", "workingHeight": 10.0,
+        "groundWireHeight": 14.0, "offset": 40.0, "voltage": 110.0, "currents": [300.0],
+        "label": "Linia 110 kV"}])"));
+
+    const std::vector<NeighbourLine> added = app->lineData().options.neighbours;
+    openProject(exampleFiles().filter("h52").value(0));
+    EXPECT_TRUE(app->lineData().options.neighbours.empty());
+    openProject(saved);
+    ASSERT_TRUE(app->project().lineDataAccepted);
+    EXPECT_EQ(app->lineData().options.neighbours, added);
+
+    calculateWithProposals(true);
+    const QString base = folder.filePath("wariant");
+    prompter->expectFileName(base);
+    app->mainWindow().Drukuj1Click();
+    std::ostringstream out;
+    std::ostringstream err;
+    ASSERT_EQ(runVeltCalc({saved.toStdString(), "-o", (base + "-calc").toStdString()}, out, err), 0)
+        << err.str();
+    EXPECT_EQ(readText(base + ".txt"), readText(base + "-calc.txt"));
+    EXPECT_TRUE(prompter->messages.isEmpty()) << prompter->messages.join("; ").toStdString();
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 #include "linedata/LineDataChecks.h"
 
 #include "calc/Computability.h"
+#include "calc/NeighbourValues.h"
+#include "linedata/ConductorListRules.h"
 #include "model/BuiltInTowers.h"
 
 #include <gtest/gtest.h>
@@ -277,6 +279,48 @@ TEST_F(LineData, ShieldWireAndInterferenceCheckBoxes) {
     EXPECT_TRUE(step.resetFields && !step.checked);
     step = interferenceAnswered(DialogAnswer::No, f);
     EXPECT_FALSE(step.resetFields || step.checked);
+}
+
+NeighbourLine s12At(double offset, double workingHeight) {
+    NeighbourLine n;
+    n.tower = builtInTowers()[0];
+    n.builtInTower = true;
+    n.offset = offset;
+    n.workingHeight = workingHeight;
+    n.groundWireHeight = workingHeight + 4.0;
+    return n;
+}
+
+// The lines beside the main one are checked last, against the line as it will be accepted:
+// its shift and its shield wires, which only the acceptance places, included.
+TEST_F(LineData, TheCorridorLast) {
+    struct Case {
+        const char* name;
+        NeighbourLine neighbour;
+        std::string lineHeight;
+        std::string message; ///< empty: accepted
+    };
+    const std::string first = "Linia sąsiednia 1: ";
+    const Case cases[] = {
+        {"Beside", s12At(40.0, 10.0), "2", ""},
+        {"OnTheMainLine", s12At(0.0, 10.0), "2", first + kSamePlaceMessage},
+        {"GroundWireOnAShieldWire", s12At(-8.0, 5.0), "2", first + kSamePlaceMessage},
+        {"BadValue", s12At(40.0, 0.0), "2", first + kNeighbourHeightMessage},
+        {"AnEarlierRefusalFirst", s12At(0.0, 10.0), "14", kLineY},
+    };
+    project->towerShift = 5.0;
+    project->shieldWiresOn = true;
+    form.shieldWiresChecked = true;
+    form.shieldWires.rows = {{"-8", "9"}};
+    form.shieldWires.diameter = "0.02";
+    ASSERT_EQ(acceptShieldWires(*project, form.shieldWires), std::nullopt);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        form.options.neighbours = {c.neighbour};
+        form.lineHeight = c.lineHeight;
+        EXPECT_EQ(ok().value_or(""), c.message);
+        EXPECT_FALSE(project->lineDataAccepted);
+    }
 }
 
 TEST_F(LineData, AcceptanceAssemblesTheModel) {

@@ -160,5 +160,17 @@ TEST(ProjectOptions, BadValuesAreRefusedByTheirKey) {
         << refused.result.message;
 }
 
+// The loader refuses a corridor through the line-data dialog's OK chain, naming the line.
+TEST(ProjectOptions, ANeighbourOnTheMainLineIsRefused) {
+    json document = base();
+    document["neighbours"] = {
+        {{"tower", "Z52"}, {"workingHeight", 12}, {"groundWireHeight", 30}, {"offset", 0}}};
+    const Loaded loaded = load(document);
+    EXPECT_EQ(loaded.result.status, LoadStatus::Refused);
+    EXPECT_EQ(loaded.result.message,
+              "Linia sąsiednia 1: Dwa przewody nie mogą leżeć w tym samym miejscu!");
+    EXPECT_FALSE(loaded.project->lineDataAccepted);
+}
+
 } // namespace
 } // namespace velt
