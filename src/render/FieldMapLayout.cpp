@@ -101,10 +101,6 @@ int MapPixels::y(double metres) const {
     return pixel(plot.bottom - ratio(metres, yMax) * (plot.bottom - plot.top));
 }
 
-std::string untranslated(const char* source) {
-    return source;
-}
-
 FieldMapFrame windowMapFrame(int width, int height) {
     return {width, height, 8, 1, 10, 0};
 }

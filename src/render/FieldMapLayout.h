@@ -7,6 +7,7 @@
 #include "model/CalculationOptions.h"
 #include "render/MapLevels.h"
 #include "render/PixelGeometry.h"
+#include "render/SourceText.h"
 #include "render/TextMeasure.h"
 
 #include <cstdint>
@@ -80,11 +81,6 @@ struct FieldMapLayout {
     std::vector<PixelLine> legendLimits; ///< across the bar at every limit's level
     PlacedText legendUnit;
 };
-
-/// Gives the translation of one of the picture's source texts (Polish, context "velt").
-using SourceTranslator = std::string (*)(const char* source);
-/// The source text itself.
-std::string untranslated(const char* source);
 
 /// Lays out `map` with the limits and the magnetic unit of `options`.
 FieldMapLayout layoutFieldMap(const FieldMap& map, const CalculationOptions& options,
