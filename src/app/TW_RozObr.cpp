@@ -2,8 +2,9 @@
 
 #include "app/TW_RozObr.h"
 
+#include "widgets/DialogButtons.h"
+
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -37,13 +38,9 @@ TW_RozObr::TW_RozObr(QSize windowSize, QWidget* parent)
     cancel->setObjectName(QStringLiteral("BitBtn2"));
     closeWith(yes, mrYes);
     closeWith(cancel, mrCancel);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(yes);
-    buttons->addWidget(cancel);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);
-    layout->addLayout(buttons);
+    layout->addLayout(answerRow({yes, cancel}));
     // Wide enough for its caption.
     setMinimumWidth(300);
 }

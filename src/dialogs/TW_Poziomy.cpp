@@ -4,6 +4,7 @@
 
 #include "analysis/ExposureLimits.h"
 #include "model/DecimalText.h"
+#include "widgets/DialogButtons.h"
 #include "widgets/Prompter.h"
 
 #include <QCheckBox>
@@ -18,12 +19,6 @@
 
 namespace velt {
 namespace {
-
-QPushButton* button(const QString& text, const char* name) {
-    auto* b = new QPushButton(text);
-    b->setObjectName(QLatin1String(name));
-    return b;
-}
 
 QString levelText(double value) {
     return QString::fromStdString(formatGeneral(value));
@@ -56,8 +51,8 @@ TW_Poziomy::TW_Poziomy(Prompter& prompter, QWidget* parent)
     own_->setHorizontalHeaderLabels({tr("Nazwa"), tr("E [kV/m]"), tr("H [A/m]")});
     own_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     own_->setMinimumHeight(110);
-    auto* add = button(tr("&Dodaj"), "BitBtn3");
-    auto* remove = button(tr("&Usuń"), "BitBtn4");
+    auto* add = namedButton(tr("&Dodaj"), "BitBtn3");
+    auto* remove = namedButton(tr("&Usuń"), "BitBtn4");
     connect(add, &QPushButton::clicked, this, &TW_Poziomy::BitBtn3Click);
     connect(remove, &QPushButton::clicked, this, &TW_Poziomy::BitBtn4Click);
     auto* ownButtons = new QHBoxLayout;
@@ -77,19 +72,15 @@ TW_Poziomy::TW_Poziomy(Prompter& prompter, QWidget* parent)
     unitLayout->addWidget(microtesla_);
     amperes_->setChecked(true);
 
-    auto* yes = button(tr("&Tak"), "BitBtn1");
-    auto* cancel = button(tr("Anuluj"), "BitBtn2");
+    auto* yes = namedButton(tr("&Tak"), "BitBtn1");
+    auto* cancel = namedButton(tr("Anuluj"), "BitBtn2");
     connect(yes, &QPushButton::clicked, this, &TW_Poziomy::BitBtn1Click);
     closeWith(cancel, mrCancel);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(yes);
-    buttons->addWidget(cancel);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(builtInBox);
     layout->addWidget(ownBox);
     layout->addWidget(unitBox);
-    layout->addLayout(buttons);
+    layout->addLayout(answerRow({yes, cancel}));
     setMinimumWidth(520);
 }
 
