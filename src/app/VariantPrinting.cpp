@@ -11,6 +11,13 @@
 namespace velt {
 
 bool printVariant(QPrinter& printer, const FieldProfile& record, bool liveTowerShifted) {
+    return printLandscapePage(printer, [&](QPainter& painter, QSize page) {
+        paintPrintedPage(painter, printer, page, record, liveTowerShifted);
+    });
+}
+
+bool printLandscapePage(QPrinter& printer,
+                        const std::function<void(QPainter& painter, QSize page)>& paint) {
     printer.setPageOrientation(QPageLayout::Landscape);
     // The page is the whole paper; the printed layout keeps its own margins.
     printer.setFullPage(true);
@@ -19,7 +26,7 @@ bool printVariant(QPrinter& printer, const FieldProfile& record, bool liveTowerS
         return false;
     }
     const QSize page = printer.pageLayout().fullRectPixels(printer.resolution()).size();
-    paintPrintedPage(painter, printer, page, record, liveTowerShifted);
+    paint(painter, page);
     return painter.end();
 }
 

@@ -3,6 +3,11 @@
 
 #include "model/FieldProfile.h"
 
+#include <QSize>
+
+#include <functional>
+
+class QPainter;
 class QPrinter;
 
 namespace velt {
@@ -10,5 +15,10 @@ namespace velt {
 /// Draws the printed graph of `record` as a document of one landscape page on `printer`.
 /// False when the printer (or the PDF file) could not be opened.
 bool printVariant(QPrinter& printer, const FieldProfile& record, bool liveTowerShifted);
+
+/// Draws `paint` as a document of one landscape page of `page` device pixels, the whole
+/// paper, on `printer`. False when the printer (or the PDF file) could not be opened.
+bool printLandscapePage(QPrinter& printer,
+                        const std::function<void(QPainter& painter, QSize page)>& paint);
 
 } // namespace velt
