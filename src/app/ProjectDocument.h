@@ -41,9 +41,10 @@ class ProjectDocument {
     /// that a saved project computes it again in either program.
     void takeCalculation(const FieldProfile& profile);
 
-  private:
     /// The project file of the set-up as it stands.
     std::string currentText();
+
+  private:
     /// Whether `text` loads as opening would load it; if not, says why.
     bool opensAgain(const std::string& text);
 

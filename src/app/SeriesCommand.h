@@ -1,6 +1,6 @@
 #pragma once
 // "Seria obliczeń...": one varied quantity over a range, run in the background, shown as a
-// series variant.
+// series variant. A series stopped with "Przerwij" opens nothing.
 
 class QWidget;
 

@@ -2,8 +2,9 @@
 
 #include "app/TW_RozObr.h"
 
+#include "widgets/DialogFoot.h"
+
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -30,20 +31,13 @@ TW_RozObr::TW_RozObr(QSize windowSize, QWidget* parent)
     auto* fields = new QFormLayout;
     fields->addRow(QStringLiteral("&Szerokość:"), width_);
     fields->addRow(QStringLiteral("&Wysokość:"), height_);
-    auto* yes = new QPushButton(QStringLiteral("&Tak"));
-    yes->setObjectName(QStringLiteral("BitBtn1"));
-    yes->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Anuluj"));
-    cancel->setObjectName(QStringLiteral("BitBtn2"));
-    closeWith(yes, mrYes);
-    closeWith(cancel, mrCancel);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(yes);
-    buttons->addWidget(cancel);
+    const DialogFoot foot = dialogFoot();
+    foot.yes->setDefault(true);
+    closeWith(foot.yes, mrYes);
+    closeWith(foot.cancel, mrCancel);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);
-    layout->addLayout(buttons);
+    layout->addLayout(foot.layout);
     // Wide enough for its caption.
     setMinimumWidth(300);
 }

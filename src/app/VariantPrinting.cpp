@@ -9,14 +9,10 @@
 #include <QPainter>
 #include <QPrinter>
 
-#include <functional>
-
 namespace velt {
-namespace {
 
-using PagePaint = std::function<void(QPainter& painter, QSize page)>;
-
-bool printLandscape(QPrinter& printer, const PagePaint& paint) {
+bool printLandscapePage(QPrinter& printer,
+                        const std::function<void(QPainter& painter, QSize page)>& paint) {
     printer.setPageOrientation(QPageLayout::Landscape);
     // The page is the whole paper; the printed layout keeps its own margins.
     printer.setFullPage(true);
@@ -28,17 +24,15 @@ bool printLandscape(QPrinter& printer, const PagePaint& paint) {
     return painter.end();
 }
 
-} // namespace
-
 bool printVariant(QPrinter& printer, const FieldProfile& record, bool liveTowerShifted,
                   const CalculationExtras* extras) {
-    return printLandscape(printer, [&](QPainter& painter, QSize page) {
+    return printLandscapePage(printer, [&](QPainter& painter, QSize page) {
         paintPrintedPage(painter, printer, page, record, liveTowerShifted, extras);
     });
 }
 
 bool printFieldMap(QPrinter& printer, const FieldMap& map, const CalculationOptions& options) {
-    return printLandscape(printer, [&](QPainter& painter, QSize page) {
+    return printLandscapePage(printer, [&](QPainter& painter, QSize page) {
         paintPrintedFieldMap(painter, page, map, options);
     });
 }

@@ -7,6 +7,11 @@
 #include "model/CalculationOptions.h"
 #include "model/FieldProfile.h"
 
+#include <QSize>
+
+#include <functional>
+
+class QPainter;
 class QPrinter;
 
 namespace velt {
@@ -18,5 +23,10 @@ bool printVariant(QPrinter& printer, const FieldProfile& record, bool liveTowerS
 
 /// The printed map, as printVariant prints a graph.
 bool printFieldMap(QPrinter& printer, const FieldMap& map, const CalculationOptions& options);
+
+/// Draws `paint` as a document of one landscape page of `page` device pixels, the whole
+/// paper, on `printer`. False when the printer (or the PDF file) could not be opened.
+bool printLandscapePage(QPrinter& printer,
+                        const std::function<void(QPainter& painter, QSize page)>& paint);
 
 } // namespace velt

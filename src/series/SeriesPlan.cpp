@@ -33,8 +33,9 @@ std::optional<std::string> circuitRefusal(const SeriesKey& key, const ProjectFac
     return std::nullopt;
 }
 
-// What keeps the project from taking the key; none when it takes it.
-std::optional<std::string> projectRefusal(const SeriesKey& key, const ProjectFacts& facts) {
+} // namespace
+
+std::optional<std::string> keyRefusal(const SeriesKey& key, const ProjectFacts& facts) {
     if (auto refusal = heightRefusal(key, facts)) {
         return refusal;
     }
@@ -50,9 +51,11 @@ std::optional<std::string> projectRefusal(const SeriesKey& key, const ProjectFac
     return std::nullopt;
 }
 
+namespace {
+
 std::optional<std::string> checkAgainst(const Variation& variation, const SeriesPlan& plan,
                                         std::size_t& combinations) {
-    if (auto refusal = projectRefusal(variation.key, plan.project.facts)) {
+    if (auto refusal = keyRefusal(variation.key, plan.project.facts)) {
         return variationMessage(variation.argument, *refusal);
     }
     for (const Variation& earlier : plan.variations) {
@@ -88,6 +91,20 @@ std::variant<SeriesPlan, std::string> planSeries(SeriesProject project,
         plan.variations.push_back(std::move(variation));
     }
     return plan;
+}
+
+std::vector<SeriesKey> keysTakenBy(const ProjectFacts& facts) {
+    std::vector<SeriesKey> keys;
+    for (const std::string& name : seriesKeyNames()) {
+        const auto key = seriesKeyOf(name);
+        if (key && !keyRefusal(*key, facts)) {
+            keys.push_back(*key);
+        }
+    }
+    for (std::size_t i = 0; i < facts.neighbours; ++i) {
+        keys.push_back(*seriesKeyOf("neighbours[" + std::to_string(i) + "].offset"));
+    }
+    return keys;
 }
 
 std::size_t combinationCount(const SeriesPlan& plan) {

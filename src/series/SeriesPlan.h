@@ -6,6 +6,7 @@
 #include "series/Variation.h"
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -31,6 +32,14 @@ struct SeriesPlan {
 /// The first refusal's message names its argument; nothing is planned then.
 std::variant<SeriesPlan, std::string> planSeries(SeriesProject project,
                                                  const std::vector<std::string>& arguments);
+
+/// What keeps the project from taking `key` (a neighbour it does not list, the second
+/// circuit's current of a one-circuit line, ...); none when it takes it.
+std::optional<std::string> keyRefusal(const SeriesKey& key, const ProjectFacts& facts);
+
+/// Every key the project takes, in the order seriesKeyNames lists them, a neighbouring
+/// line's offset for each line the project lists.
+std::vector<SeriesKey> keysTakenBy(const ProjectFacts& facts);
 
 /// The number of combinations: the product of the varied values' counts.
 std::size_t combinationCount(const SeriesPlan& plan);

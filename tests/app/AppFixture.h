@@ -3,8 +3,13 @@
 
 #include "GuiTestHelpers.h"
 #include "ScriptedPrompter.h"
+#include "app/TW_Main.h"
 #include "app/VeltApplication.h"
 
+#include <QAction>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
 #include <QSettings>
 
 #include <gtest/gtest.h>
@@ -23,6 +28,26 @@ class AppFixture : public ::testing::Test {
         app = std::make_unique<VeltApplication>(std::move(scripted));
     }
     void TearDown() override { EXPECT_TRUE(prompter->finished()) << "unused scripted answers"; }
+
+    /// The captions of the main window's child windows, in their order.
+    QStringList windowTitles() {
+        QStringList titles;
+        for (QMdiSubWindow* window : app->mainWindow().mdiArea().subWindowList()) {
+            titles.append(window->windowTitle());
+        }
+        return titles;
+    }
+
+    /// The items of the "Wykres" menu.
+    QStringList menuItems() {
+        QStringList items;
+        for (QAction* item : app->mainWindow().chartMenu().actions()) {
+            if (!item->isSeparator()) {
+                items.append(item->text());
+            }
+        }
+        return items;
+    }
 
     ScriptedPrompter* prompter;
     std::unique_ptr<VeltApplication> app;

@@ -102,24 +102,6 @@ class VariantsTest : public AppFixture {
         return active == nullptr ? QString() : active->windowTitle();
     }
 
-    QStringList windowTitles() {
-        QStringList titles;
-        for (QMdiSubWindow* window : main().mdiArea().subWindowList()) {
-            titles.append(window->windowTitle());
-        }
-        return titles;
-    }
-
-    QStringList menuItems() {
-        QStringList items;
-        for (QAction* item : main().chartMenu().actions()) {
-            if (!item->isSeparator()) {
-                items.append(item->text());
-            }
-        }
-        return items;
-    }
-
     QMdiSubWindow* windowOf(const QString& title) {
         for (QMdiSubWindow* window : main().mdiArea().subWindowList()) {
             if (window->windowTitle() == title) {
