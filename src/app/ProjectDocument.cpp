@@ -2,6 +2,7 @@
 
 #include "app/ProjectDocument.h"
 
+#include "app/ProjectMessage.h"
 #include "app/VeltApplication.h"
 #include "calc/CalculationDriver.h"
 #include "dialogs/TW_LoadS.h"
@@ -22,7 +23,7 @@ bool ProjectDocument::open(const QString& path) {
     auto loaded = std::make_unique<LoadedProject>();
     const LoadResult result = openProjectFile(path.toStdString(), *project, *loaded);
     if (result.status != LoadStatus::Accepted) {
-        app_.prompter().showMessage(QString::fromStdString(result.message));
+        app_.prompter().showMessage(projectMessage(result));
         return false;
     }
     // The variants of this run keep their numbers.
@@ -50,7 +51,7 @@ bool ProjectDocument::opensAgain(const std::string& text) {
     const LoadResult reopened = loadProject(text, {}, *check, *scratch);
     if (reopened.status != LoadStatus::Accepted) {
         app_.prompter().showMessage(QStringLiteral("Projektu nie zapisano:\n") +
-                                    QString::fromStdString(reopened.message));
+                                    projectMessage(reopened));
         return false;
     }
     return true;

@@ -1,6 +1,7 @@
 // "Seria obliczeń...".
 
 #include "app/SeriesCommand.h"
+#include "app/ProjectMessage.h"
 
 #include "app/ProjectDocument.h"
 #include "app/SeriesRunner.h"
@@ -46,7 +47,7 @@ std::optional<SeriesProject> setUpProject(VeltApplication& app) {
     SeriesProjectLoad load = loadSeriesProject(
         app.document().currentText(), path.empty() ? std::string() : projectFolderOf(path));
     if (!load.project) {
-        app.prompter().showMessage(QString::fromStdString(load.result.message));
+        app.prompter().showMessage(projectMessage(load.result));
     }
     return std::move(load.project);
 }

@@ -30,7 +30,10 @@ enum class LoadStatus {
 
 struct LoadResult {
     LoadStatus status = LoadStatus::Refused;
-    std::string message; ///< the refusal or file message
+    std::string message; ///< the refusal or file message, as velt-calc writes it
+    /// The same in Polish where the message is the reader's own (English) one; empty where
+    /// the message is one of the program's (Polish) texts already.
+    std::string polishMessage{};
 };
 
 /// Loads `jsonText` (UTF-8) into `project` (zero on entry) and `loaded`. `folder` is where
