@@ -7,6 +7,7 @@
 #include "model/FileNames.h"
 #include "model/TowerCatalogue.h"
 #include "project/OptionsReader.h"
+#include "project/PolishMessages.h"
 #include "project/ProjectJson.h"
 #include "project/ProjectSchema.h"
 #include "project/TowerJson.h"
@@ -187,8 +188,10 @@ std::string numberText(double value) {
     return formatNumber("%.17g", value);
 }
 
-LoadResult loadProject(const std::string& jsonText, const std::string& folder, LineProject& project,
-                       LoadedProject& loaded) {
+namespace {
+
+LoadResult loadWorded(const std::string& jsonText, const std::string& folder, LineProject& project,
+                      LoadedProject& loaded) {
     try {
         json document;
         try {
@@ -222,6 +225,15 @@ LoadResult loadProject(const std::string& jsonText, const std::string& folder, L
     } catch (const Stop& stop) {
         return {stop.status, stop.message};
     }
+}
+
+} // namespace
+
+LoadResult loadProject(const std::string& jsonText, const std::string& folder, LineProject& project,
+                       LoadedProject& loaded) {
+    LoadResult result = loadWorded(jsonText, folder, project, loaded);
+    result.polishMessage = polishProjectMessage(result.message);
+    return result;
 }
 
 } // namespace velt

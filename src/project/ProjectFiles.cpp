@@ -1,6 +1,7 @@
 #include "project/ProjectFiles.h"
 
 #include "model/FileReplacement.h"
+#include "project/PolishMessages.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -47,7 +48,7 @@ std::string projectFolderOf(const std::string& path) {
 LoadResult openProjectFile(const std::string& path, LineProject& project, LoadedProject& loaded) {
     std::string text;
     if (auto failure = readProjectText(path, text)) {
-        return {LoadStatus::FileError, std::move(*failure)};
+        return {LoadStatus::FileError, *failure, polishProjectMessage(*failure)};
     }
     return loadProject(text, projectFolderOf(path), project, loaded);
 }

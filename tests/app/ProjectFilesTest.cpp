@@ -302,8 +302,9 @@ TEST_F(ProjectFilesTest, ABadProjectFileShowsItsMessageAndChangesNothing) {
     openProject(paths[1]);
     EXPECT_TRUE(prompter->messages.last().contains("workingHeigth"));
     openProject(folder.filePath("uncomputable.json"));
-    EXPECT_EQ(prompter->messages.last(),
-              "Project key \"tower.groundDiameter\": Promień przewodów musi być większy od 0.0!");
+    EXPECT_EQ(
+        prompter->messages.last(),
+        "Klucz projektu \"tower.groundDiameter\": Promień przewodów musi być większy od 0.0!");
     EXPECT_EQ(formBefore, good.toStdString());
 }
 
