@@ -1,6 +1,7 @@
 #include "analysis/ExposureLimits.h"
 
 #include "analysis/MagneticUnits.h"
+#include "model/Translatable.h"
 
 #include <cmath>
 #include <set>
@@ -36,11 +37,16 @@ std::optional<KeyedRefusal> repeated(const ExposureLimit& limit, std::set<std::s
 
 const std::vector<ExposureLimit>& builtInLimits() {
     static const std::vector<ExposureLimit> limits = {
-        {"pl-residential", "Tereny zabudowy mieszkaniowej (PL)", 1.0, 60.0},
-        {"pl-accessible", "Miejsca dostępne dla ludności (PL)", 10.0, 60.0},
-        {"icnirp-2010-public", "ICNIRP 2010, ogół ludności", 5.0, amperesPerMetreOf(200.0)},
-        {"icnirp-2010-occupational", "ICNIRP 2010, pracownicy", 10.0, amperesPerMetreOf(1000.0)},
-        {"eu-1999-public", "UE 1999/519/WE, ogół ludności", 5.0, amperesPerMetreOf(100.0)},
+        {"pl-residential", VELT_TRANSLATE_NOOP("velt", "Tereny zabudowy mieszkaniowej (PL)"), 1.0,
+         60.0},
+        {"pl-accessible", VELT_TRANSLATE_NOOP("velt", "Miejsca dostępne dla ludności (PL)"), 10.0,
+         60.0},
+        {"icnirp-2010-public", VELT_TRANSLATE_NOOP("velt", "ICNIRP 2010, ogół ludności"), 5.0,
+         amperesPerMetreOf(200.0)},
+        {"icnirp-2010-occupational", VELT_TRANSLATE_NOOP("velt", "ICNIRP 2010, pracownicy"), 10.0,
+         amperesPerMetreOf(1000.0)},
+        {"eu-1999-public", VELT_TRANSLATE_NOOP("velt", "UE 1999/519/WE, ogół ludności"), 5.0,
+         amperesPerMetreOf(100.0)},
     };
     return limits;
 }

@@ -4,6 +4,7 @@
 
 #include "model/CalculationOptions.h"
 #include "model/KeyedRefusal.h"
+#include "model/Translatable.h"
 
 #include <optional>
 #include <string>
@@ -16,13 +17,15 @@ namespace velt {
 inline constexpr std::size_t kMaxLimitNameLength = 64;
 
 inline const std::string kLimitNameMessage =
-    "Nazwa poziomu odniesienia musi mieć od 1 do 64 znaków!";
+    VELT_TRANSLATE_NOOP("velt", "Nazwa poziomu odniesienia musi mieć od 1 do 64 znaków!");
 inline const std::string kLimitElectricMessage =
-    "Poziom odniesienia pola elektrycznego musi być większy od 0.0!";
+    VELT_TRANSLATE_NOOP("velt", "Poziom odniesienia pola elektrycznego musi być większy od 0.0!");
 inline const std::string kLimitMagneticMessage =
-    "Poziom odniesienia pola magnetycznego musi być większy od 0.0!";
-inline const std::string kUnknownLimitMessage = "Nieznany poziom odniesienia!";
-inline const std::string kRepeatedLimitMessage = "Poziomy odniesienia nie mogą się powtarzać!";
+    VELT_TRANSLATE_NOOP("velt", "Poziom odniesienia pola magnetycznego musi być większy od 0.0!");
+inline const std::string kUnknownLimitMessage =
+    VELT_TRANSLATE_NOOP("velt", "Nieznany poziom odniesienia!");
+inline const std::string kRepeatedLimitMessage =
+    VELT_TRANSLATE_NOOP("velt", "Poziomy odniesienia nie mogą się powtarzać!");
 
 /// The built-in levels in the order the program offers them; magnetic levels in A/m.
 const std::vector<ExposureLimit>& builtInLimits();

@@ -2,6 +2,7 @@
 
 #include "calc/NeighbourConductors.h"
 #include "model/DecimalText.h"
+#include "model/Translatable.h"
 
 #include <algorithm>
 #include <cmath>
@@ -10,10 +11,14 @@ namespace velt {
 namespace {
 
 // Messages of a refused grid, for the caller to show (translated).
-const std::string kRangeMessage = "Zasięg mapy pola musi być większy od 0.0!";
-const std::string kTopMessage = "Wysokość mapy pola musi być większa od 0.0!";
-const std::string kStepXMessage = "Krok siatki X musi być większy od 0.0!";
-const std::string kStepYMessage = "Krok siatki Y musi być większy od 0.0!";
+const std::string kRangeMessage =
+    VELT_TRANSLATE_NOOP("velt", "Zasięg mapy pola musi być większy od 0.0!");
+const std::string kTopMessage =
+    VELT_TRANSLATE_NOOP("velt", "Wysokość mapy pola musi być większa od 0.0!");
+const std::string kStepXMessage =
+    VELT_TRANSLATE_NOOP("velt", "Krok siatki X musi być większy od 0.0!");
+const std::string kStepYMessage =
+    VELT_TRANSLATE_NOOP("velt", "Krok siatki Y musi być większy od 0.0!");
 
 bool positive(double v) {
     return std::isfinite(v) && v > 0.0;
@@ -38,8 +43,9 @@ double pointsAlong(double length, double step) {
 }
 
 std::string tooManyPoints(double points) {
-    return "Siatka mapy pola ma " + formatNumber("%.0f", points) +
-           " punktów, a może mieć najwyżej " + std::to_string(kMaxMapPoints) + "!";
+    return filledIn(
+        VELT_TRANSLATE_NOOP("velt", "Siatka mapy pola ma %1 punktów, a może mieć najwyżej %2!"),
+        {formatNumber("%.0f", points), std::to_string(kMaxMapPoints)});
 }
 
 } // namespace

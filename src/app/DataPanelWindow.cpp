@@ -4,6 +4,7 @@
 
 #include "render/CalculationDataPainter.h"
 
+#include <QCoreApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPainter>
@@ -41,7 +42,7 @@ DataPanelWindow::~DataPanelWindow() {
 void DataPanelWindow::open() {
     window_ = frame_.addSubWindow(new DataPanel(project_));
     window_->setAttribute(Qt::WA_DeleteOnClose);
-    window_->setWindowTitle(QStringLiteral("Pobrane dane do obliczeń"));
+    window_->setWindowTitle(QCoreApplication::translate("velt", "Pobrane dane do obliczeń"));
     window_->showMaximized();
     repaint();
 }

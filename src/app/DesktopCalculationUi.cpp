@@ -10,11 +10,12 @@
 #include "dialogs/TW_ZRys.h"
 #include "model/DecimalText.h"
 #include "widgets/Prompter.h"
+#include "widgets/ShownText.h"
 
 namespace velt {
 
 void DesktopCalculationUi::setStatus(int panel, const std::string& text) {
-    app_.mainWindow().setStatusText(panel, QString::fromStdString(text));
+    app_.mainWindow().setStatusText(panel, shownText(text));
     // The passes let no window messages through; the status bar still has to show.
     app_.mainWindow().repaint();
 }

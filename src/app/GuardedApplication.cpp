@@ -31,7 +31,7 @@ bool GuardedApplication::notify(QObject* receiver, QEvent* event) {
     } catch (const std::exception& error) {
         endWithError(QString::fromUtf8(error.what()));
     } catch (...) {
-        endWithError(QStringLiteral("Nieznany błąd programu."));
+        endWithError(QCoreApplication::translate("velt", "Nieznany błąd programu."));
     }
     return false;
 }

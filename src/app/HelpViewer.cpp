@@ -2,6 +2,9 @@
 
 #include "app/HelpViewer.h"
 
+#include "app/Language.h"
+
+#include <QCoreApplication>
 #include <QFile>
 #include <QHBoxLayout>
 #include <QSplitter>
@@ -20,17 +23,23 @@ struct Topic {
 
 // The contents of the help, in reading order.
 const Topic kTopics[] = {
-    {"index.html", "Program VELT 2009"},
-    {"okno.html", "Okno główne i polecenia"},
-    {"linia.html", "Wprowadzanie danych linii"},
-    {"obliczenia.html", "Rodzaje obliczeń"},
-    {"wyniki.html", "Wykres, raport, zapis i wydruk"},
-    {"slupy.html", "Edytor słupów i pliki słupów"},
-    {"projekty.html", "Projekty linii i eksport wyników"},
+    {"index.html", QT_TRANSLATE_NOOP("velt", "Program VELT 2009")},
+    {"okno.html", QT_TRANSLATE_NOOP("velt", "Okno główne i polecenia")},
+    {"linia.html", QT_TRANSLATE_NOOP("velt", "Wprowadzanie danych linii")},
+    {"obliczenia.html", QT_TRANSLATE_NOOP("velt", "Rodzaje obliczeń")},
+    {"wyniki.html", QT_TRANSLATE_NOOP("velt", "Wykres, raport, zapis i wydruk")},
+    {"slupy.html", QT_TRANSLATE_NOOP("velt", "Edytor słupów i pliki słupów")},
+    {"projekty.html", QT_TRANSLATE_NOOP("velt", "Projekty linii i eksport wyników")},
+    {"opcje.html", QT_TRANSLATE_NOOP("velt", "Opcje obliczeń")},
 };
 
+// The pages in the interface's language: the English twins lie in the help's "en" folder.
 QString helpRoot(const QString& helpFile) {
-    return QStringLiteral(":/help/") + helpFile + '/';
+    const QString root = QStringLiteral(":/help/") + helpFile + '/';
+    const QString english = root + QStringLiteral("en/");
+    return currentLanguage() == InterfaceLanguage::English && QFile::exists(english + "index.html")
+               ? english
+               : root;
 }
 
 } // namespace
@@ -39,14 +48,14 @@ HelpViewer::HelpViewer(QWidget* parent)
     : QWidget(parent, Qt::Window), tabs_(new QTabWidget), contents_(new QTreeWidget),
       page_(new QTextBrowser) {
     setObjectName(QStringLiteral("HelpViewer"));
-    setWindowTitle(QStringLiteral("Pomoc programu VELT  2009"));
+    setWindowTitle(tr("Pomoc programu VELT  2009"));
     resize(820, 600);
 
     contents_->setObjectName(QStringLiteral("Contents"));
     contents_->setHeaderHidden(true);
     contents_->setRootIsDecorated(false);
     tabs_->setObjectName(QStringLiteral("Tabs"));
-    tabs_->addTab(contents_, QStringLiteral("Tematy pomocy"));
+    tabs_->addTab(contents_, tr("Tematy pomocy"));
     page_->setObjectName(QStringLiteral("Page"));
     page_->setOpenLinks(true);
 
@@ -74,7 +83,11 @@ bool HelpViewer::winHelp(const QString& helpFile, int command, int data) {
         contents_->clear();
         page_->setSearchPaths({helpRoot(helpFile)});
         for (const Topic& topic : kTopics) {
-            auto* item = new QTreeWidgetItem(contents_, {QString::fromUtf8(topic.title)});
+            if (!QFile::exists(helpRoot(helpFile) + QLatin1String(topic.page))) {
+                continue;
+            }
+            auto* item =
+                new QTreeWidgetItem(contents_, {QCoreApplication::translate("velt", topic.title)});
             item->setData(0, Qt::UserRole, QString::fromLatin1(topic.page));
         }
     }

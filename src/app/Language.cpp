@@ -2,6 +2,8 @@
 
 #include "app/Language.h"
 
+#include "widgets/ShownText.h"
+
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QSettings>
@@ -91,16 +93,7 @@ QStringList withoutLanguageArguments(const QStringList& arguments) {
 }
 
 QString coreText(const std::string& text) {
-    const QByteArray bytes = QByteArray::fromStdString(text);
-    const QString whole = QCoreApplication::translate("velt", bytes.constData());
-    if (whole != QString::fromUtf8(bytes) || text.find('\n') == std::string::npos) {
-        return whole;
-    }
-    QStringList lines = QString::fromUtf8(bytes).split(QLatin1Char('\n'));
-    for (QString& line : lines) {
-        line = QCoreApplication::translate("velt", line.toUtf8().constData());
-    }
-    return lines.join(QLatin1Char('\n'));
+    return shownText(text);
 }
 
 } // namespace velt

@@ -11,6 +11,7 @@
 #include "project/ProjectWriter.h"
 #include "widgets/Prompter.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <memory>
@@ -50,8 +51,9 @@ bool ProjectDocument::opensAgain(const std::string& text) {
     auto scratch = std::make_unique<LoadedProject>();
     const LoadResult reopened = loadProject(text, {}, *check, *scratch);
     if (reopened.status != LoadStatus::Accepted) {
-        app_.prompter().showMessage(QStringLiteral("Projektu nie zapisano:\n") +
-                                    projectMessage(reopened));
+        app_.prompter().showMessage(
+            QCoreApplication::translate("velt", "Projektu nie zapisano:\n") +
+            projectMessage(reopened));
         return false;
     }
     return true;

@@ -14,15 +14,16 @@ struct Named {
 };
 
 const Named kQuantities[] = {
-    {"workingHeight", "Wysokość zawieszenia przewodów roboczych", "m"},
-    {"groundWireHeight", "Wysokość zawieszenia przewodów odgromowych", "m"},
-    {"towerShift", "Przesunięcie słupa", "m"},
-    {"line.y", "Wysokość prostej obliczeń", "m"},
-    {"line.x", "Odległość prostej pionowej od osi linii", "m"},
-    {"currents[0]", "Prąd fazowy pierwszego toru", "A"},
-    {"currents[1]", "Prąd fazowy drugiego toru", "A"},
-    {"building.frontX", "Odległość frontu budynku od osi linii", "m"},
-    {"phaseOrder", "Kolejność faz", ""},
+    {"workingHeight", QT_TRANSLATE_NOOP("velt", "Wysokość zawieszenia przewodów roboczych"), "m"},
+    {"groundWireHeight", QT_TRANSLATE_NOOP("velt", "Wysokość zawieszenia przewodów odgromowych"),
+     "m"},
+    {"towerShift", QT_TRANSLATE_NOOP("velt", "Przesunięcie słupa"), "m"},
+    {"line.y", QT_TRANSLATE_NOOP("velt", "Wysokość prostej obliczeń"), "m"},
+    {"line.x", QT_TRANSLATE_NOOP("velt", "Odległość prostej pionowej od osi linii"), "m"},
+    {"currents[0]", QT_TRANSLATE_NOOP("velt", "Prąd fazowy pierwszego toru"), "A"},
+    {"currents[1]", QT_TRANSLATE_NOOP("velt", "Prąd fazowy drugiego toru"), "A"},
+    {"building.frontX", QT_TRANSLATE_NOOP("velt", "Odległość frontu budynku od osi linii"), "m"},
+    {"phaseOrder", QT_TRANSLATE_NOOP("velt", "Kolejność faz"), ""},
 };
 
 QString translated(const char* source) {
@@ -39,7 +40,8 @@ SeriesQuantity seriesQuantityOf(const std::string& key) {
     }
     if (const auto k = seriesKeyOf(key)) {
         if (const auto i = neighbourIndexOf(*k)) {
-            const QString name = translated("Położenie linii sąsiedniej %1");
+            const QString name =
+                translated(QT_TRANSLATE_NOOP("velt", "Położenie linii sąsiedniej %1"));
             return {name.arg(static_cast<int>(*i) + 1), QStringLiteral("m")};
         }
     }

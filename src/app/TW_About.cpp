@@ -4,18 +4,20 @@
 
 #include "ui_TW_About.h"
 
+#include <QCoreApplication>
 #include <QTextCursor>
 
 namespace velt {
 
 void fillAboutMemo(QTextEdit& memo) {
-    memo.setPlainText(QStringLiteral("VELT 2009 dla Windows\n"
-                                     "Obliczenia pola elektromagnetycznego pod \n"
-                                     "liniami \n"
-                                     "elektroenergetycznymi\n"
-                                     "\n"
-                                     "Opracowanie: zespół programu VELT\n"
-                                     "Kontakt: dział wsparcia użytkowników"));
+    memo.setPlainText(QCoreApplication::translate("velt",
+                                                  "VELT 2009 dla Windows\n"
+                                                  "Obliczenia pola elektromagnetycznego pod \n"
+                                                  "liniami \n"
+                                                  "elektroenergetycznymi\n"
+                                                  "\n"
+                                                  "Opracowanie: zespół programu VELT\n"
+                                                  "Kontakt: dział wsparcia użytkowników"));
     QTextCursor all(memo.document());
     all.select(QTextCursor::Document);
     QTextBlockFormat centred;

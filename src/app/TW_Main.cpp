@@ -5,12 +5,14 @@
 #include "app/DataPanelWindow.h"
 #include "app/DesktopCalculationUi.h"
 #include "app/HelpViewer.h"
+#include "app/Language.h"
 #include "app/LayoutTable.h"
 #include "app/OptionCommands.h"
 #include "app/ProjectDocument.h"
 #include "app/RecentProjects.h"
 #include "app/TW_About.h"
 #include "app/TW_EndAsk.h"
+#include "app/TW_Jezyk.h"
 #include "app/TW_RozObr.h"
 #include "app/TW_Splash.h"
 #include "app/ToolbarGlyphs.h"
@@ -33,6 +35,7 @@
 #include "widgets/Prompter.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
@@ -59,13 +62,14 @@ struct ToolButtonText {
 
 // What each toolbar button puts into the second status panel when it gets the focus.
 const ToolButtonText kToolButtonTexts[] = {
-    {"BitBtn4", "Utworzenie nowego słupa..."},
-    {"BitBtn3", "Wczytanie danych nowego słupa z pliku definicji..."},
-    {"BitBtn5", "Zapisanie wyników (danych oraz wykresów)..."},
-    {"BitBtn11", "Drukowanie wyników (wykres lub rozkład pola)..."},
-    {"BitBtn1", "Wykonanie obliczeń dla podanych parametrów linii energetycznej..."},
-    {"BitBtn10", "Wczytuje i wyświetla plik pomocy..."},
-    {"BitBtn2", "Wyjście z programu..."},
+    {"BitBtn4", QT_TRANSLATE_NOOP("velt", "Utworzenie nowego słupa...")},
+    {"BitBtn3", QT_TRANSLATE_NOOP("velt", "Wczytanie danych nowego słupa z pliku definicji...")},
+    {"BitBtn5", QT_TRANSLATE_NOOP("velt", "Zapisanie wyników (danych oraz wykresów)...")},
+    {"BitBtn11", QT_TRANSLATE_NOOP("velt", "Drukowanie wyników (wykres lub rozkład pola)...")},
+    {"BitBtn1", QT_TRANSLATE_NOOP(
+                    "velt", "Wykonanie obliczeń dla podanych parametrów linii energetycznej...")},
+    {"BitBtn10", QT_TRANSLATE_NOOP("velt", "Wczytuje i wyświetla plik pomocy...")},
+    {"BitBtn2", QT_TRANSLATE_NOOP("velt", "Wyjście z programu...")},
 };
 
 } // namespace
@@ -112,6 +116,7 @@ TW_Main::TW_Main(VeltApplication& app) : app_(app), ui(std::make_unique<Ui::TW_M
     connect(ui->Pomoc2, &QAction::triggered, this, &TW_Main::BitBtn10Click);
     connect(ui->Informacjeoprogramie1, &QAction::triggered, this,
             &TW_Main::Informacjeoprogramie1Click);
+    connect(ui->Jezyk1, &QAction::triggered, this, &TW_Main::Jezyk1Click);
     connect(ui->Otworzprojekt1, &QAction::triggered, this, &TW_Main::Otworzprojekt1Click);
     connect(ui->Zapiszprojekt1, &QAction::triggered, this, &TW_Main::Zapiszprojekt1Click);
     connect(ui->Zapiszprojektjako1, &QAction::triggered, this, &TW_Main::Zapiszprojektjako1Click);
@@ -165,7 +170,7 @@ bool TW_Main::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusIn) {
         for (const auto& entry : kToolButtonTexts) {
             if (watched->objectName() == QLatin1String(entry.button)) {
-                setStatusText(1, QString::fromUtf8(entry.status));
+                setStatusText(1, QCoreApplication::translate("velt", entry.status));
             }
         }
     } else if (event->type() == QEvent::FocusOut) {
@@ -250,12 +255,14 @@ void TW_Main::Drukuj1Click() {
 
 TW_Main::SaveOutcome TW_Main::saveVariant(QMdiSubWindow* window) {
     if (app_.project().calculationDone < 1) {
-        app_.prompter().showMessage(QStringLiteral("Nie wykonano obliczeń!"));
+        app_.prompter().showMessage(
+            QStringLiteral(QT_TRANSLATE_NOOP("velt", "Nie wykonano obliczeń!")));
         return SaveOutcome::Refused;
     }
     QMdiSubWindow* target = window != nullptr ? window : ui->MdiArea1->activeSubWindow();
     if (target == nullptr) {
-        app_.prompter().showMessage(QStringLiteral("Nie wybrano wariantu!"));
+        app_.prompter().showMessage(
+            QStringLiteral(QT_TRANSLATE_NOOP("velt", "Nie wybrano wariantu!")));
         return SaveOutcome::Refused;
     }
     target->showMaximized();
@@ -299,7 +306,8 @@ bool TW_Main::mayReplaceResults(const std::vector<std::string>& files) {
 
 const ResultView* TW_Main::activeVariant(const QString& refusal) {
     if (app_.project().calculationDone < 1) {
-        app_.prompter().showMessage(QStringLiteral("Nie wykonano obliczeń!"));
+        app_.prompter().showMessage(
+            QStringLiteral(QT_TRANSLATE_NOOP("velt", "Nie wykonano obliczeń!")));
         return nullptr;
     }
     const ResultView* view = Variants::viewOf(ui->MdiArea1->activeSubWindow());
@@ -310,7 +318,8 @@ const ResultView* TW_Main::activeVariant(const QString& refusal) {
 }
 
 void TW_Main::Drukujwyniki1Click() {
-    const ResultView* view = activeVariant(QStringLiteral("Nie wybrano wariantu do druku!"));
+    const ResultView* view =
+        activeVariant(QStringLiteral(QT_TRANSLATE_NOOP("velt", "Nie wybrano wariantu do druku!")));
     if (view == nullptr) {
         return;
     }
@@ -318,15 +327,16 @@ void TW_Main::Drukujwyniki1Click() {
         QPrinter printer(QPrinter::HighResolution);
         if (!view->print(printer)) {
             app_.prompter().showMessage(
-                QStringLiteral("Nie mogę drukować na drukarce %1!").arg(printer.printerName()));
+                tr("Nie mogę drukować na drukarce %1!").arg(printer.printerName()));
         }
         return;
     }
     // Many desktops have no printer installed: the same page can go into a PDF file.
-    app_.prompter().showMessage(
-        QStringLiteral("Brak drukarki w systemie.\nWydruk można zapisać w pliku PDF."));
-    QString pdf = app_.prompter().askSaveFileName(this, QStringLiteral("Zapis wydruku"),
-                                                  QStringLiteral("Pliki PDF (*.pdf *.PDF)"));
+    app_.prompter().showMessage(QStringLiteral(
+        QT_TRANSLATE_NOOP("velt", "Brak drukarki w systemie.\nWydruk można zapisać w pliku PDF.")));
+    QString pdf = app_.prompter().askSaveFileName(
+        this, QStringLiteral(QT_TRANSLATE_NOOP("velt", "Zapis wydruku")),
+        QStringLiteral("Pliki PDF (*.pdf *.PDF)"));
     if (pdf.isEmpty()) {
         return;
     }
@@ -334,7 +344,7 @@ void TW_Main::Drukujwyniki1Click() {
         pdf += QStringLiteral(".pdf");
     }
     if (!view->exportTo(pdf.toStdString(), GraphFormat::Pdf, {})) {
-        app_.prompter().showMessage(QStringLiteral("Nie mogę zapisać pliku!\n") + pdf);
+        app_.prompter().showMessage(tr("Nie mogę zapisać pliku!\n") + pdf);
     }
 }
 
@@ -384,8 +394,8 @@ const QString kProjectFilter = QStringLiteral("Projekty VELT (*.json *.JSON)");
 } // namespace
 
 void TW_Main::Otworzprojekt1Click() {
-    const QString path =
-        app_.prompter().askOpenFileName(this, QStringLiteral("Otwórz projekt"), kProjectFilter);
+    const QString path = app_.prompter().askOpenFileName(
+        this, QStringLiteral(QT_TRANSLATE_NOOP("velt", "Otwórz projekt")), kProjectFilter);
     if (!path.isEmpty()) {
         openProject(path);
     }
@@ -448,8 +458,8 @@ void TW_Main::Zapiszprojektjako1Click() {
     if (!app_.document().savable()) {
         return;
     }
-    QString path =
-        app_.prompter().askSaveFileName(this, QStringLiteral("Zapisz projekt"), kProjectFilter);
+    QString path = app_.prompter().askSaveFileName(
+        this, QStringLiteral(QT_TRANSLATE_NOOP("velt", "Zapisz projekt")), kProjectFilter);
     if (path.isEmpty()) {
         return;
     }
@@ -463,12 +473,13 @@ void TW_Main::Zapiszprojektjako1Click() {
 }
 
 void TW_Main::Eksportujwariant1Click() {
-    const ResultView* view = activeVariant(QStringLiteral("Nie wybrano wariantu!"));
+    const ResultView* view =
+        activeVariant(QStringLiteral(QT_TRANSLATE_NOOP("velt", "Nie wybrano wariantu!")));
     if (view == nullptr) {
         return;
     }
-    QString path = app_.prompter().askSaveFileName(this, QStringLiteral("Eksportuj wariant"),
-                                                   view->exportFilter());
+    QString path = app_.prompter().askSaveFileName(
+        this, QStringLiteral(QT_TRANSLATE_NOOP("velt", "Eksportuj wariant")), view->exportFilter());
     if (path.isEmpty()) {
         return;
     }
@@ -487,7 +498,7 @@ void TW_Main::Eksportujwariant1Click() {
         pngSize = sizeDialog.imageSize();
     }
     if (!view->exportTo(path.toStdString(), *format, pngSize)) {
-        app_.prompter().showMessage(QStringLiteral("Nie mogę zapisać pliku!\n") + path);
+        app_.prompter().showMessage(tr("Nie mogę zapisać pliku!\n") + path);
     }
 }
 
@@ -535,6 +546,16 @@ void TW_Main::tileChildren(Qt::Orientation orientation) {
     }
 }
 
+void TW_Main::Jezyk1Click() {
+    TW_Jezyk dialog(keptLanguage(), this);
+    if (app_.prompter().exec(dialog) != mrYes || dialog.chosen() == keptLanguage()) {
+        return;
+    }
+    keepLanguage(dialog.chosen());
+    // Every window is built in the language it started with.
+    app_.prompter().showMessage(tr("Język programu zmieni się przy następnym uruchomieniu."));
+}
+
 void TW_Main::Informacjeoprogramie1Click() {
     app_.about().show();
     app_.about().raise();
@@ -546,8 +567,7 @@ bool TW_Main::projectMayClose() {
         return true;
     }
     const int answer = app_.prompter().ask(
-        QString(),
-        QStringLiteral("Zapisać zmiany w projekcie %1?").arg(QFileInfo(document.path()).fileName()),
+        QString(), tr("Zapisać zmiany w projekcie %1?").arg(QFileInfo(document.path()).fileName()),
         Question::YesNoCancel);
     if (answer == mrYes) {
         // A project that could not be saved keeps the program open.

@@ -63,6 +63,7 @@ class TW_Main : public QMainWindow {
     void Poziomo1Click();
     void Pionowo1Click();
     void Informacjeoprogramie1Click();
+    void Jezyk1Click(); ///< the interface's language for the next start
     void ClearBar();
     void Otworzprojekt1Click();
     void Zapiszprojekt1Click();

@@ -27,10 +27,10 @@ TW_RozObr::TW_RozObr(QSize windowSize, QWidget* parent)
     : ModalDialog(parent), width_(sideBox("Edit1", windowSize.width(), kLargestSide)),
       height_(sideBox("Edit2", windowSize.height(), kLargestSide)) {
     setObjectName(QStringLiteral("TW_RozObr"));
-    setWindowTitle(QStringLiteral("Rozmiar obrazu"));
+    setWindowTitle(tr("Rozmiar obrazu"));
     auto* fields = new QFormLayout;
-    fields->addRow(QStringLiteral("&Szerokość:"), width_);
-    fields->addRow(QStringLiteral("&Wysokość:"), height_);
+    fields->addRow(tr("&Szerokość:"), width_);
+    fields->addRow(tr("&Wysokość:"), height_);
     const DialogFoot foot = dialogFoot();
     foot.yes->setDefault(true);
     closeWith(foot.yes, mrYes);

@@ -10,6 +10,7 @@
 #include "render/GraphPainter.h"
 #include "results/Report.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 namespace velt {
@@ -34,7 +35,8 @@ const CalculationExtras* VariantView::drawnExtras() const {
 QImage VariantView::picture() const {
     // Drawn at the window's size in logical pixels, as velt-calc draws it: on a scaled
     // display the window's own pixels would give a picture of another size.
-    return graphImage(size(), *record_, towerShifted(), drawnExtras());
+    // The GIF is a stored result: its texts stay the program's own in either language.
+    return graphImage(size(), *record_, towerShifted(), drawnExtras(), untranslated);
 }
 
 QString VariantView::caption() const {
@@ -86,7 +88,7 @@ void VariantView::paintEvent(QPaintEvent*) {
 }
 
 QString variantCaption(int number) {
-    return QStringLiteral("Wariant %1.").arg(number);
+    return QCoreApplication::translate("velt", "Wariant %1.").arg(number);
 }
 
 } // namespace velt

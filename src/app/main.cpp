@@ -53,7 +53,7 @@ int main(int argc, char* argv[]) {
     } catch (const std::exception& error) {
         application.endWithError(QString::fromUtf8(error.what()));
     } catch (...) {
-        application.endWithError(QStringLiteral("Nieznany błąd programu."));
+        application.endWithError(QCoreApplication::translate("velt", "Nieznany błąd programu."));
     }
     return velt::GuardedApplication::kErrorExitStatus;
 }

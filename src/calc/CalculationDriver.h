@@ -3,6 +3,7 @@
 // fields a new variant takes, asking and reporting only through the user interface.
 
 #include "calc/FieldPass.h"
+#include "model/Translatable.h"
 
 #include <string>
 
@@ -21,10 +22,13 @@ class CalculationDataWindow {
     virtual void close() = 0;
 };
 
-inline const std::string kNoLineDataMessage = "Nie podano danych!";
-inline const std::string kCalculationDoneStatus = "Obliczenia wykonane...";
-inline const std::string kRangeShiftedMessage = "Zakres obliczeń musi by większy od 0.0 [m]!";
-inline const std::string kRangeUnshiftedMessage = "Zakres obliczeń musi być większy od 0.0 [m]!";
+inline const std::string kNoLineDataMessage = VELT_TRANSLATE_NOOP("velt", "Nie podano danych!");
+inline const std::string kCalculationDoneStatus =
+    VELT_TRANSLATE_NOOP("velt", "Obliczenia wykonane...");
+inline const std::string kRangeShiftedMessage =
+    VELT_TRANSLATE_NOOP("velt", "Zakres obliczeń musi by większy od 0.0 [m]!");
+inline const std::string kRangeUnshiftedMessage =
+    VELT_TRANSLATE_NOOP("velt", "Zakres obliczeń musi być większy od 0.0 [m]!");
 /// The range the range dialog proposes.
 inline constexpr double kProposedRange = 50.0;
 

@@ -3,6 +3,7 @@
 
 #include "model/LineProject.h"
 #include "model/ModelAssembly.h"
+#include "model/Translatable.h"
 
 #include <optional>
 #include <string>
@@ -10,23 +11,29 @@
 namespace velt {
 
 inline const std::string kConductorBelowGroundMessage =
-    "Wszystkie przewody muszą wisieć powyżej ziemi!";
-inline const std::string kRadiusMessage = "Promień przewodów musi być większy od 0.0!";
-inline const std::string kSpacingMessage = "Odległość przewodów w wiązce musi być większa od 0.0!";
+    VELT_TRANSLATE_NOOP("velt", "Wszystkie przewody muszą wisieć powyżej ziemi!");
+inline const std::string kRadiusMessage =
+    VELT_TRANSLATE_NOOP("velt", "Promień przewodów musi być większy od 0.0!");
+inline const std::string kSpacingMessage =
+    VELT_TRANSLATE_NOOP("velt", "Odległość przewodów w wiązce musi być większa od 0.0!");
 inline const std::string kBundleSizeMessage =
-    "Liczba przewodów w wiązce musi wynosić co najmniej 1!";
-inline const std::string kSamePlaceMessage = "Dwa przewody nie mogą leżeć w tym samym miejscu!";
+    VELT_TRANSLATE_NOOP("velt", "Liczba przewodów w wiązce musi wynosić co najmniej 1!");
+inline const std::string kSamePlaceMessage =
+    VELT_TRANSLATE_NOOP("velt", "Dwa przewody nie mogą leżeć w tym samym miejscu!");
 inline const std::string kPhaseCountMessage =
-    "Obliczenia wymagają 1, 2, 3 lub 6 przewodów roboczych!";
+    VELT_TRANSLATE_NOOP("velt", "Obliczenia wymagają 1, 2, 3 lub 6 przewodów roboczych!");
 inline const std::string kBundleOnConductorsMessage =
-    "Obliczenia na przewodach obsługują wiązki najwyżej 4 przewodów!";
-inline const std::string kBadNumberMessage = "Dane linii zawierają niepoprawne liczby!";
-inline const std::string kRangeMessage = "Zakres obliczeń jest poza możliwościami programu!";
+    VELT_TRANSLATE_NOOP("velt", "Obliczenia na przewodach obsługują wiązki najwyżej 4 przewodów!");
+inline const std::string kBadNumberMessage =
+    VELT_TRANSLATE_NOOP("velt", "Dane linii zawierają niepoprawne liczby!");
+inline const std::string kRangeMessage =
+    VELT_TRANSLATE_NOOP("velt", "Zakres obliczeń jest poza możliwościami programu!");
 inline const std::string kSingularMessage =
-    "Układ przewodów jest osobliwy, obliczenia są niemożliwe!";
-inline const std::string kInterferenceFrequencyMessage = "Częstotliwość musi być większa od 0.0!";
+    VELT_TRANSLATE_NOOP("velt", "Układ przewodów jest osobliwy, obliczenia są niemożliwe!");
+inline const std::string kInterferenceFrequencyMessage =
+    VELT_TRANSLATE_NOOP("velt", "Częstotliwość musi być większa od 0.0!");
 inline const std::string kInterferencePointMessage =
-    "Punkt obserwacji zakłóceń nie może leżeć na przewodzie roboczym!";
+    VELT_TRANSLATE_NOOP("velt", "Punkt obserwacji zakłóceń nie może leżeć na przewodzie roboczym!");
 
 /// The conductors a refusal is about, where it is about one class of them.
 enum class RefusedConductors { Unnamed, Working, Ground, Shield };

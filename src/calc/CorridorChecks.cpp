@@ -4,6 +4,7 @@
 #include "calc/NeighbourConductors.h"
 #include "calc/NeighbourValues.h"
 #include "model/DecimalText.h"
+#include "model/Translatable.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -76,7 +77,8 @@ std::optional<std::string> checkPlaces(const LineProject& p, const LineDataForm&
 } // namespace
 
 std::string neighbourLinePrefix(std::size_t index) {
-    return "Linia sąsiednia " + std::to_string(index + 1) + ": ";
+    return filledIn(VELT_TRANSLATE_NOOP("velt", "Linia sąsiednia %1: "),
+                    {std::to_string(index + 1)});
 }
 
 std::optional<std::string> checkCorridor(const LineProject& p, const LineDataForm& form,

@@ -4,6 +4,7 @@
 
 #include "model/LineDataForm.h"
 #include "model/LineProject.h"
+#include "model/Translatable.h"
 
 #include <optional>
 #include <string>
@@ -13,11 +14,13 @@ namespace velt {
 /// The most conductors of all lines together, every bundle counted as its sub-conductors.
 inline constexpr int kMaxCorridorConductors = 500;
 
-inline const std::string kTooManyLinesMessage =
-    "Zbyt wiele linii sąsiednich!\nModel obejmuje najwyżej 8 linii sąsiednich.";
-inline const std::string kTooManyCorridorConductorsMessage =
-    "Zbyt wiele przewodów do obliczeń!\nModel obejmuje najwyżej 500 przewodów wszystkich linii.";
-inline const std::string kInsideBuildingMessage = "Przewody nie mogą przechodzić przez budynek!";
+inline const std::string kTooManyLinesMessage = VELT_TRANSLATE_NOOP(
+    "velt", "Zbyt wiele linii sąsiednich!\nModel obejmuje najwyżej 8 linii sąsiednich.");
+inline const std::string kTooManyCorridorConductorsMessage = VELT_TRANSLATE_NOOP(
+    "velt",
+    "Zbyt wiele przewodów do obliczeń!\nModel obejmuje najwyżej 500 przewodów wszystkich linii.");
+inline const std::string kInsideBuildingMessage =
+    VELT_TRANSLATE_NOOP("velt", "Przewody nie mogą przechodzić przez budynek!");
 
 /// "Linia sąsiednia 2: " for neighbours[1]: lines are numbered from 1 as the user sees them.
 std::string neighbourLinePrefix(std::size_t index);

@@ -11,6 +11,7 @@
 #include "calc/PhaseTables.h"
 #include "calc/ProfileSampling.h"
 #include "calc/SurfaceResults.h"
+#include "model/Translatable.h"
 
 #include <algorithm>
 #include <cmath>
@@ -87,7 +88,8 @@ bool computeElectricField(PassContext& ctx, double lineMode, double lineX, bool 
         return false;
     }
     LineProject& p = ctx.project;
-    ctx.ui.setStatus(1, "Poczekaj chwilę. Wykonuję obliczenia pola elektrycznego...");
+    ctx.ui.setStatus(1, VELT_TRANSLATE_NOOP(
+                            "velt", "Poczekaj chwilę. Wykonuję obliczenia pola elektrycznego..."));
     // Lines beside this one share one matrix with it; taken before the bundles expand.
     const bool corridor = !ctx.form.options.neighbours.empty();
     const ConductorList conductors =
@@ -119,7 +121,7 @@ bool computeElectricField(PassContext& ctx, double lineMode, double lineX, bool 
         return engine ? engine->rms(px, py) : fieldAt(p, *charges, px, py);
     });
     ctx.ui.setStatus(0, "");
-    ctx.ui.setStatus(1, "Obliczenia wykonane!");
+    ctx.ui.setStatus(1, VELT_TRANSLATE_NOOP("velt", "Obliczenia wykonane!"));
 
     FieldProfile& r = ctx.profile;
     if (!onConductors) {

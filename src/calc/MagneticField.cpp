@@ -11,6 +11,7 @@
 #include "calc/PhaseTables.h"
 #include "calc/ProfileSampling.h"
 #include "calc/SurfaceResults.h"
+#include "model/Translatable.h"
 
 #include <algorithm>
 #include <cmath>
@@ -52,7 +53,8 @@ bool computeMagneticField(PassContext& ctx, double lineMode, double lineX, bool 
     }
     LineProject& p = ctx.project;
     const CircuitCurrents amps = circuitCurrents(p, ctx.form, onConductors);
-    ctx.ui.setStatus(1, "Poczekaj chwilę. Wykonuję obliczenia pola magnetycznego...");
+    ctx.ui.setStatus(1, VELT_TRANSLATE_NOOP(
+                            "velt", "Poczekaj chwilę. Wykonuję obliczenia pola magnetycznego..."));
     // Every line's currents add up; taken before the bundles expand.
     std::optional<MagneticEngine> corridor;
     if (!ctx.form.options.neighbours.empty()) {

@@ -4,6 +4,7 @@
 
 #include "model/CalculationOptions.h"
 #include "model/KeyedRefusal.h"
+#include "model/Translatable.h"
 
 #include <cstddef>
 #include <optional>
@@ -12,12 +13,14 @@
 
 namespace velt {
 
-inline const std::string kNeighbourHeightMessage = "Niepoprawne wysokości przewodów!";
+inline const std::string kNeighbourHeightMessage =
+    VELT_TRANSLATE_NOOP("velt", "Niepoprawne wysokości przewodów!");
 inline const std::string kNeighbourVoltageMessage =
-    "Napięcie linii musi być większe od 0.0 i nie większe od 1200 kV!";
-inline const std::string kNeighbourCurrentsMessage = "Nie podano prądów fazowych linii!";
+    VELT_TRANSLATE_NOOP("velt", "Napięcie linii musi być większe od 0.0 i nie większe od 1200 kV!");
+inline const std::string kNeighbourCurrentsMessage =
+    VELT_TRANSLATE_NOOP("velt", "Nie podano prądów fazowych linii!");
 inline const std::string kNeighbourCurrentMessage =
-    "Wartość prądu fazowego musi być większa od 0.0!";
+    VELT_TRANSLATE_NOOP("velt", "Wartość prądu fazowego musi być większa od 0.0!");
 /// The most characters of a neighbour's label.
 inline constexpr std::size_t kMaxNeighbourLabelLength = 64;
 /// The highest line-to-line voltage of a neighbour [kV].

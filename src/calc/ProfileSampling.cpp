@@ -4,6 +4,7 @@
 
 #include "model/DecimalText.h"
 #include "model/TextSlots.h"
+#include "model/Translatable.h"
 
 #include <algorithm>
 #include <climits>
@@ -61,9 +62,11 @@ bool askDrawingRange(PassContext& ctx) {
         }
         r.drawRange = readDecimal(*answer);
         if (r.drawRange <= 0.0) {
-            ctx.ui.showMessage("Zakres rysunku musi być większy od 0.0 [m]!");
+            ctx.ui.showMessage(
+                VELT_TRANSLATE_NOOP("velt", "Zakres rysunku musi być większy od 0.0 [m]!"));
         } else if (r.drawRange > p.profileLength) {
-            ctx.ui.showMessage("Zakres rysunku nie może być większy od zakresu obliczeń!");
+            ctx.ui.showMessage(VELT_TRANSLATE_NOOP(
+                "velt", "Zakres rysunku nie może być większy od zakresu obliczeń!"));
         } else {
             return true;
         }

@@ -5,7 +5,9 @@
 #include "ui_CatalogueTowerDialog.h"
 #include "widgets/FileFilter.h"
 #include "widgets/Prompter.h"
+#include "widgets/ShownText.h"
 
+#include <QCoreApplication>
 #include <QProgressBar>
 
 #include <algorithm>
@@ -71,7 +73,7 @@ void GaugeCatalogueUi::showMessage(const std::string& text) {
 }
 
 void GaugeCatalogueUi::setStatus(const std::string& text) {
-    status_(QString::fromStdString(text));
+    status_(shownText(text));
 }
 
 void GaugeCatalogueUi::setProgressMaximum(std::size_t maximum) {
@@ -85,9 +87,9 @@ void GaugeCatalogueUi::advanceProgress() {
 
 std::optional<TowerDefinition> askCatalogueTower(QWidget* parent, Prompter& prompter,
                                                  CatalogueTowerDialog& picker, CatalogueUi& ui) {
-    const QString name =
-        prompter.askOpenFileName(parent, QStringLiteral("Wczytanie danych z pliku"),
-                                 qtFileFilter(QString::fromUtf8(kTowerDataFilter)));
+    const QString name = prompter.askOpenFileName(
+        parent, QStringLiteral(QT_TRANSLATE_NOOP("velt", "Wczytanie danych z pliku")),
+        qtFileFilter(QString::fromUtf8(kTowerDataFilter)));
     if (name.isEmpty()) {
         return std::nullopt;
     }
@@ -109,7 +111,7 @@ std::optional<TowerDefinition> askCatalogueTower(QWidget* parent, Prompter& prom
     if (!key) {
         return std::nullopt;
     }
-    ui.setStatus("Szukam słupa...");
+    ui.setStatus(QT_TRANSLATE_NOOP("velt", "Szukam słupa..."));
     ui.setProgressMaximum(keys.size());
     std::optional<TowerDefinition> tower = ReadTower(path, *key, watch, keys.size());
     ui.setStatus("");

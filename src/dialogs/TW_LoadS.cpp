@@ -19,6 +19,7 @@
 #include "ui_TW_LoadS.h"
 #include "widgets/Prompter.h"
 #include "widgets/RadioGroup.h"
+#include "widgets/ShownText.h"
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -266,7 +267,7 @@ void TW_LoadS::WYSZAW() {
 void TW_LoadS::showIndicator() {
     const bool green = state_.indicator.colour == HeightIndicator::Green;
     ui->Shape1->setColour(green ? QColor(0, 255, 0) : QColor(255, 0, 0));
-    ui->Shape1->setToolTip(QString::fromStdString(state_.indicator.hint));
+    ui->Shape1->setToolTip(shownText(state_.indicator.hint));
 }
 
 void TW_LoadS::applyLineFieldRule() {
@@ -289,8 +290,7 @@ void TW_LoadS::RadioGroup1Click() {
     const bool magnetic = ui->RadioButton2->isChecked();
     applyPhaseValuesRule();
     applyInterferenceRule();
-    ui->BitBtn6->setText(magnetic ? QStringLiteral("prądy fazowe")
-                                  : QStringLiteral("napięcia fazowe"));
+    ui->BitBtn6->setText(magnetic ? tr("prądy fazowe") : tr("napięcia fazowe"));
 }
 
 void TW_LoadS::RadioGroup2Click() {

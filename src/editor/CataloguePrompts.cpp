@@ -4,6 +4,7 @@
 
 #include "widgets/ModalDialog.h"
 #include "widgets/Prompter.h"
+#include "widgets/ShownText.h"
 
 #include <QFile>
 #include <QProgressBar>
@@ -32,7 +33,7 @@ DialogAnswer PromptingCatalogueUi::askYesNoCancel(const std::string& question) {
 
 void PromptingCatalogueUi::setStatus(const std::string& text) {
     if (status_) {
-        status_(QString::fromStdString(text));
+        status_(shownText(text));
     }
 }
 

@@ -5,6 +5,7 @@
 
 #include "toweredit/CatalogueCommands.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <functional>
@@ -17,8 +18,8 @@ namespace velt {
 class Prompter;
 
 /// The title and filter of the file dialogs for a catalogue's data file.
-inline const QString kCatalogueFileTitle =
-    QStringLiteral("Podaj nazwę dla pliku *.VELT_data programu VELT 2001");
+inline const QString kCatalogueFileTitle = QStringLiteral(
+    QT_TRANSLATE_NOOP("velt", "Podaj nazwę dla pliku *.VELT_data programu VELT 2001"));
 inline const QString kCatalogueFileFilter =
     QStringLiteral("Pliki z danymi slupów (*.VELT_data *.VELT_DATA *.velt_data)");
 

@@ -10,7 +10,9 @@
 #include "toweredit/TowerAssembly.h"
 #include "ui_TW_New.h"
 #include "widgets/Prompter.h"
+#include "widgets/ShownText.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFile>
 #include <QMenuBar>
@@ -64,23 +66,23 @@ void TW_New::setUpMenu() {
     layout()->setMenuBar(menu_);
     const auto add = [this](QMenu* menu, const char* name, const char* text,
                             void (TW_New::*slot)()) {
-        QAction* action = menu->addAction(QString::fromUtf8(text));
+        QAction* action = menu->addAction(tr(text));
         action->setObjectName(QString::fromUtf8(name));
         connect(action, &QAction::triggered, this, slot);
     };
-    QMenu* file = menu_->addMenu(QStringLiteral("Plik"));
+    QMenu* file = menu_->addMenu(tr("Plik"));
     file->setObjectName(QStringLiteral("Plik1"));
-    add(file, "Wczytaj1", "Wczytaj", &TW_New::SpeedButton3Click);
-    add(file, "Zapisz1", "Zapisz", &TW_New::BitBtn1Click);
-    add(file, "Zapiszjako1", "Zapisz jako", &TW_New::BitBtn2Click);
-    add(file, "Ususup1", "Usuń słup z pliku", &TW_New::Ususup1Click);
-    add(file, "Testuj1", "Testuj", &TW_New::Limo);
-    add(file, "Zakocz1", "Zakończ", &TW_New::BitBtn4Click);
-    QMenu* conductors = menu_->addMenu(QStringLiteral("Przewody"));
+    add(file, "Wczytaj1", QT_TR_NOOP("Wczytaj"), &TW_New::SpeedButton3Click);
+    add(file, "Zapisz1", QT_TR_NOOP("Zapisz"), &TW_New::BitBtn1Click);
+    add(file, "Zapiszjako1", QT_TR_NOOP("Zapisz jako"), &TW_New::BitBtn2Click);
+    add(file, "Ususup1", QT_TR_NOOP("Usuń słup z pliku"), &TW_New::Ususup1Click);
+    add(file, "Testuj1", QT_TR_NOOP("Testuj"), &TW_New::Limo);
+    add(file, "Zakocz1", QT_TR_NOOP("Zakończ"), &TW_New::BitBtn4Click);
+    QMenu* conductors = menu_->addMenu(tr("Przewody"));
     conductors->setObjectName(QStringLiteral("Przewody1"));
-    add(conductors, "Edycjaprob1", "Edycja p. rob.", &TW_New::SpeedButton1Click);
-    add(conductors, "Edycjapodg1", "Edycja p.odg.", &TW_New::SpeedButton2Click);
-    QMenu* conversion = menu_->addMenu(QStringLiteral("Konwersja"));
+    add(conductors, "Edycjaprob1", QT_TR_NOOP("Edycja p. rob."), &TW_New::SpeedButton1Click);
+    add(conductors, "Edycjapodg1", QT_TR_NOOP("Edycja p.odg."), &TW_New::SpeedButton2Click);
+    QMenu* conversion = menu_->addMenu(tr("Konwersja"));
     conversion->setObjectName(QStringLiteral("Konwersja1"));
     add(conversion, "VELT99VELT20011", "VELT'99 -> VELT 2001", &TW_New::VELT99VELT20011Click);
 }
@@ -123,7 +125,7 @@ void TW_New::heightCheck() {
         return;
     }
     ui->Shape1->setColour(result.indicator == HeightIndicator::Green ? kGreen : kRed);
-    ui->Shape1->setToolTip(QString::fromStdString(result.hint));
+    ui->Shape1->setToolTip(shownText(result.hint));
     ui->PaintBox1->update();
 }
 
@@ -301,9 +303,9 @@ void TW_New::Ususup1Click() {
 }
 
 void TW_New::VELT99VELT20011Click() {
-    const QString old =
-        prompter_.askOpenFileName(this, QStringLiteral("Podaj plik *.LIN z programu VELT'99"),
-                                  QStringLiteral("Pliki z danymi słupów (*.lin *.LIN)"));
+    const QString old = prompter_.askOpenFileName(
+        this, QStringLiteral(QT_TRANSLATE_NOOP("velt", "Podaj plik *.LIN z programu VELT'99")),
+        QStringLiteral("Pliki z danymi słupów (*.lin *.LIN)"));
     if (old.isEmpty()) {
         return;
     }

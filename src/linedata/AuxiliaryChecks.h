@@ -4,6 +4,7 @@
 
 #include "model/LineDataForm.h"
 #include "model/LineProject.h"
+#include "model/Translatable.h"
 
 #include <optional>
 #include <string>
@@ -11,11 +12,11 @@
 namespace velt {
 
 inline const std::string kNegativeShiftMessage =
-    "Przesunięcie słupa nie może być mniejsze od 0.0 [m]!";
+    VELT_TRANSLATE_NOOP("velt", "Przesunięcie słupa nie może być mniejsze od 0.0 [m]!");
 inline const std::string kPhaseCurrentDialogMessage =
-    "Wartość prądy fazowego musi być większa od 0.0!";
+    VELT_TRANSLATE_NOOP("velt", "Wartość prądy fazowego musi być większa od 0.0!");
 inline const std::string kPhaseCurrentLineDataMessage =
-    "Wartość prądu fazowego musi być większa od 0.0!";
+    VELT_TRANSLATE_NOOP("velt", "Wartość prądu fazowego musi być większa od 0.0!");
 
 /// The text the tower-shift dialog shows when it opens: the stored shift in general format.
 std::string towerShiftText(const LineProject& project);

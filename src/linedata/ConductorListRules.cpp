@@ -1,6 +1,7 @@
 #include "linedata/ConductorListRules.h"
 
 #include "model/DecimalText.h"
+#include "model/Translatable.h"
 
 #include <algorithm>
 
@@ -8,12 +9,14 @@ namespace velt {
 namespace {
 
 const std::string kWorkingOverlapMessage =
-    "Przewody robocze\npokrywają się z \nprzewodami odgromowymi!";
+    VELT_TRANSLATE_NOOP("velt", "Przewody robocze\npokrywają się z \nprzewodami odgromowymi!");
 const std::string kGroundOverlapMessage =
-    "Przewody odgromowe\npokrywają się z \nprzewodami roboczymi!";
-const std::string kDiameterMessage = "Nie podano średnicy przewodów!";
-const std::string kBundleCountMessage = "Nie podano ilości przewodów w wiązce!";
-const std::string kBundleSpacingMessage = "Nie podano odległości przewodów w wiązce!";
+    VELT_TRANSLATE_NOOP("velt", "Przewody odgromowe\npokrywają się z \nprzewodami roboczymi!");
+const std::string kDiameterMessage = VELT_TRANSLATE_NOOP("velt", "Nie podano średnicy przewodów!");
+const std::string kBundleCountMessage =
+    VELT_TRANSLATE_NOOP("velt", "Nie podano ilości przewodów w wiązce!");
+const std::string kBundleSpacingMessage =
+    VELT_TRANSLATE_NOOP("velt", "Nie podano odległości przewodów w wiązce!");
 
 // Entries of the editor's own list that lie on a conductor of the other list. A working
 // conductor's height is relative to the working suspension height; every ground wire hangs

@@ -4,6 +4,7 @@
 
 #include "model/LineDataForm.h"
 #include "model/LineProject.h"
+#include "model/Translatable.h"
 
 #include <cstddef>
 #include <optional>
@@ -18,7 +19,8 @@ enum class ConductorEditor {
     GroundWires,       ///< TW_NPOdg
 };
 
-inline const std::string kDuplicateRowsMessage = "Błędne dane!\nWspółrzędne się powtarzają!";
+inline const std::string kDuplicateRowsMessage =
+    VELT_TRANSLATE_NOOP("velt", "Błędne dane!\nWspółrzędne się powtarzają!");
 
 /// The locked state after a duplicate: "&Dodaj", "&Tak", "&Nie" (where present) and the
 /// list are disabled, and the later copy stays selected until it is deleted.
@@ -43,7 +45,8 @@ AddRowResult addConductorRow(std::vector<ConductorRow>& rows, ConductorListLock&
 bool deleteConductorRow(std::vector<ConductorRow>& rows, ConductorListLock& lock,
                         std::optional<std::size_t> selected);
 
-inline const std::string kShieldDiameterMessage = "Nie podano średnicy przewodów ekranujących!";
+inline const std::string kShieldDiameterMessage =
+    VELT_TRANSLATE_NOOP("velt", "Nie podano średnicy przewodów ekranujących!");
 
 /// "&Tak" of the shield-wire editor: returns the refusal message (the editor stays open) or
 /// nothing (it closes with Yes). An empty list closes without writing; otherwise the

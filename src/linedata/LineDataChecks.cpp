@@ -5,6 +5,7 @@
 #include "linedata/AuxiliaryChecks.h"
 #include "model/DecimalText.h"
 #include "model/ModelAssembly.h"
+#include "model/Translatable.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -12,27 +13,36 @@
 namespace velt {
 namespace {
 
-const std::string kNoWorkingHeightMessage = "Nie podano wysokości zawieszenia przewodów roboczych!";
+const std::string kNoWorkingHeightMessage =
+    VELT_TRANSLATE_NOOP("velt", "Nie podano wysokości zawieszenia przewodów roboczych!");
 const std::string kNoGroundHeightMessage =
-    "Nie podano wysokości zawieszenia przewodów odgromowych!";
-const std::string kGroundOnWorkingMessage =
-    "Współrzędne przewodów odgromowych muszą być różne\nod współrzędnych przewodów roboczych!";
-const std::string kBuildingOnWorkingMessage =
-    "Współrzędne budynku muszą być różne\nod współrzędnych przewodów roboczych!";
-const std::string kShieldOnWorkingMessage =
-    "Współrzędne przewodów ekranujących muszą być różne\nod współrzędnych przewodów "
-    "roboczych!";
-const std::string kNoLineYMessage = "Nie podano współrzędnej prostej Y!";
-const std::string kNoLineXMessage = "Nie podano współrzędnej prostej X!";
-const std::string kLineYMessage = "Współrzędna prostej Y musi być różna od\n\n1. Wsp. y "
-                                  "przewodów odgromowych\n2. Wsp. y przewodów "
-                                  "ekranujących\n3. Wsp. y budynku";
-const std::string kLineXMessage = "Współrzędna prostej X musi być różna od\n\n1. Wsp. x "
-                                  "przewodów odgromowych\n2. Wsp. x przewodów "
-                                  "ekranujących\n3. Wsp. x budynku";
-const std::string kGroundTooLowMessage = "Przewody odgromowe są umieszczone zbyt nisko!";
-const std::string kBuildingFieldsMessage = "Nie podano wszystkich współrzędnych domku!";
-const std::string kBuildingPointsMessage = "Współrzędne domku muszą być różne!";
+    VELT_TRANSLATE_NOOP("velt", "Nie podano wysokości zawieszenia przewodów odgromowych!");
+const std::string kGroundOnWorkingMessage = VELT_TRANSLATE_NOOP(
+    "velt",
+    "Współrzędne przewodów odgromowych muszą być różne\nod współrzędnych przewodów roboczych!");
+const std::string kBuildingOnWorkingMessage = VELT_TRANSLATE_NOOP(
+    "velt", "Współrzędne budynku muszą być różne\nod współrzędnych przewodów roboczych!");
+const std::string kShieldOnWorkingMessage = VELT_TRANSLATE_NOOP(
+    "velt", "Współrzędne przewodów ekranujących muszą być różne\nod współrzędnych przewodów "
+            "roboczych!");
+const std::string kNoLineYMessage =
+    VELT_TRANSLATE_NOOP("velt", "Nie podano współrzędnej prostej Y!");
+const std::string kNoLineXMessage =
+    VELT_TRANSLATE_NOOP("velt", "Nie podano współrzędnej prostej X!");
+const std::string kLineYMessage =
+    VELT_TRANSLATE_NOOP("velt", "Współrzędna prostej Y musi być różna od\n\n1. Wsp. y "
+                                "przewodów odgromowych\n2. Wsp. y przewodów "
+                                "ekranujących\n3. Wsp. y budynku");
+const std::string kLineXMessage =
+    VELT_TRANSLATE_NOOP("velt", "Współrzędna prostej X musi być różna od\n\n1. Wsp. x "
+                                "przewodów odgromowych\n2. Wsp. x przewodów "
+                                "ekranujących\n3. Wsp. x budynku");
+const std::string kGroundTooLowMessage =
+    VELT_TRANSLATE_NOOP("velt", "Przewody odgromowe są umieszczone zbyt nisko!");
+const std::string kBuildingFieldsMessage =
+    VELT_TRANSLATE_NOOP("velt", "Nie podano wszystkich współrzędnych domku!");
+const std::string kBuildingPointsMessage =
+    VELT_TRANSLATE_NOOP("velt", "Współrzędne domku muszą być różne!");
 
 // Index ranges of the tower's conductors in the project arrays, kept inside the arrays
 // whatever the counts say.

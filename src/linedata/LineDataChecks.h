@@ -6,6 +6,7 @@
 #include "model/LineDataForm.h"
 #include "model/LineProject.h"
 #include "model/TowerChoice.h"
+#include "model/Translatable.h"
 
 #include <optional>
 #include <string>
@@ -16,11 +17,13 @@ namespace velt {
 /// as it was, so the dialog keeps one of these for the whole run.
 struct HeightIndicatorState {
     HeightIndicator colour = HeightIndicator::Red;
-    std::string hint = "Wskaźnik poprawności podanych wysokości zawieszenia przewodów.";
+    std::string hint = VELT_TRANSLATE_NOOP(
+        "velt", "Wskaźnik poprawności podanych wysokości zawieszenia przewodów.");
     bool refused = false; ///< last set by refused heights (empty or out of order)
 };
 
-inline const std::string kNoTowerMessage = "Nie wybrano serii i typu słupa!";
+inline const std::string kNoTowerMessage =
+    VELT_TRANSLATE_NOOP("velt", "Nie wybrano serii i typu słupa!");
 
 /// The height check (key release in a height field, after a tower choice, and on OK):
 /// applies the typed heights and updates the indicator. Returns true when the conductor
@@ -54,7 +57,8 @@ struct CheckBoxStep {
     bool resetFields = false;
 };
 
-inline const std::string kChooseTowerFirstMessage = "Wybierz najpierw serię i typ słupa!";
+inline const std::string kChooseTowerFirstMessage =
+    VELT_TRANSLATE_NOOP("velt", "Wybierz najpierw serię i typ słupa!");
 
 /// "Budynek" (or its edit button) clicked; `nowChecked` is the box's new state.
 CheckBoxStep buildingClicked(LineProject& project, bool nowChecked);

@@ -3,6 +3,7 @@
 
 #include "model/LineDataForm.h"
 #include "model/LineProject.h"
+#include "model/Translatable.h"
 
 #include <optional>
 #include <string>
@@ -13,8 +14,8 @@ namespace velt {
 inline constexpr int kBuildingConductors = 20;
 
 /// The refusal when the conductors would not fit the field model.
-inline const std::string kTooManyConductorsMessage =
-    "Zbyt wiele przewodów do obliczeń!\nModel obejmuje najwyżej 59 przewodów.";
+inline const std::string kTooManyConductorsMessage = VELT_TRANSLATE_NOOP(
+    "velt", "Zbyt wiele przewodów do obliczeń!\nModel obejmuje najwyżej 59 przewodów.");
 
 /// Shield wires (list rows plus tower shift), the building as 20 grounded conductors, radii
 /// from diameters, conductor count and circuit mode. Refuses, changing nothing, when the

@@ -3,6 +3,7 @@
 // file name the user picks. Every operation opens and closes its files itself.
 
 #include "model/TowerDefinition.h"
+#include "model/Translatable.h"
 
 #include <cstddef>
 #include <iosfwd>
@@ -13,23 +14,34 @@
 
 namespace velt {
 
-inline constexpr const char* kCannotOpenMessage = "Nie mogę otworzyć pliku!\n";
-inline constexpr const char* kReadErrorMessage = "Błąd odczytu danych z pliku!\n";
-inline constexpr const char* kListErrorMessage = "Błąd w odczycie danych!\n";
-inline constexpr const char* kWriteErrorMessage = "Błąd zapisu do pliku!\n";
-inline constexpr const char* kCreateFailedMessage = "Zapis sie nie powiódł!";
-inline constexpr const char* kSavedMessage = "Zapisano słup...";
-inline constexpr const char* kAddedMessage = "Słup dodany...";
-inline constexpr const char* kReplacedMessage = "Słup w pliku zastąpiony...";
-inline constexpr const char* kReplaceQuestion = "Słup już istnieje!\nCzy chcesz go zastąpić?";
-inline constexpr const char* kMissingFilesMessage = "Plik z danymi (lub indexem) nie istnieje";
-inline constexpr const char* kNoSuchTowerMessage = "Podany słup nie istnieje w pliku!";
-inline constexpr const char* kConvertCannotOpenMessage = "Nie mogę otworzyć pliku!";
-inline constexpr const char* kConvertedMessage = "Konwersja zakończona";
-inline constexpr const char* kCountingStatus = "Przeszukuję plik...";
-inline constexpr const char* kConvertingStatus = "Sprawdzam dane...";
+inline constexpr const char* kCannotOpenMessage =
+    VELT_TRANSLATE_NOOP("velt", "Nie mogę otworzyć pliku!\n");
+inline constexpr const char* kReadErrorMessage =
+    VELT_TRANSLATE_NOOP("velt", "Błąd odczytu danych z pliku!\n");
+inline constexpr const char* kListErrorMessage =
+    VELT_TRANSLATE_NOOP("velt", "Błąd w odczycie danych!\n");
+inline constexpr const char* kWriteErrorMessage =
+    VELT_TRANSLATE_NOOP("velt", "Błąd zapisu do pliku!\n");
+inline constexpr const char* kCreateFailedMessage =
+    VELT_TRANSLATE_NOOP("velt", "Zapis sie nie powiódł!");
+inline constexpr const char* kSavedMessage = VELT_TRANSLATE_NOOP("velt", "Zapisano słup...");
+inline constexpr const char* kAddedMessage = VELT_TRANSLATE_NOOP("velt", "Słup dodany...");
+inline constexpr const char* kReplacedMessage =
+    VELT_TRANSLATE_NOOP("velt", "Słup w pliku zastąpiony...");
+inline constexpr const char* kReplaceQuestion =
+    VELT_TRANSLATE_NOOP("velt", "Słup już istnieje!\nCzy chcesz go zastąpić?");
+inline constexpr const char* kMissingFilesMessage =
+    VELT_TRANSLATE_NOOP("velt", "Plik z danymi (lub indexem) nie istnieje");
+inline constexpr const char* kNoSuchTowerMessage =
+    VELT_TRANSLATE_NOOP("velt", "Podany słup nie istnieje w pliku!");
+inline constexpr const char* kConvertCannotOpenMessage =
+    VELT_TRANSLATE_NOOP("velt", "Nie mogę otworzyć pliku!");
+inline constexpr const char* kConvertedMessage =
+    VELT_TRANSLATE_NOOP("velt", "Konwersja zakończona");
+inline constexpr const char* kCountingStatus = VELT_TRANSLATE_NOOP("velt", "Przeszukuję plik...");
+inline constexpr const char* kConvertingStatus = VELT_TRANSLATE_NOOP("velt", "Sprawdzam dane...");
 /// A tower the record cannot hold, or whose key an index line could not give back.
-inline constexpr const char* kBadTowerMessage = "Błędne dane słupa!";
+inline constexpr const char* kBadTowerMessage = VELT_TRANSLATE_NOOP("velt", "Błędne dane słupa!");
 
 /// What the catalogue operations show and ask. The tower editor shows message boxes,
 /// velt-calc prints to standard error and answers from its options.

@@ -2,6 +2,7 @@
 
 #include "model/DecimalText.h"
 #include "model/TextSlots.h"
+#include "model/Translatable.h"
 
 #include <algorithm>
 #include <cstring>
@@ -65,12 +66,14 @@ HeightCheckResult checkHeights(LineProject& project, TowerChoiceState& state,
     // A tower without ground wires needs no ground-wire height.
     const bool grounds = project.groundWireCount > 0;
     if (workingHeightText.empty() || (grounds && groundHeightText.empty())) {
-        return {true, HeightIndicator::Red, "Nie podano wysokości przewodów!"};
+        return {true, HeightIndicator::Red,
+                VELT_TRANSLATE_NOOP("velt", "Nie podano wysokości przewodów!")};
     }
     double hw = readDecimal(workingHeightText);
     double hg = grounds ? readDecimal(groundHeightText) : 0.0;
     if (!(hw > 0.0) || (grounds && (!(hg > 0.0) || hg < hw))) {
-        return {true, HeightIndicator::Red, "Niepoprawne wysokości przewodów!"};
+        return {true, HeightIndicator::Red,
+                VELT_TRANSLATE_NOOP("velt", "Niepoprawne wysokości przewodów!")};
     }
     hw = std::min(hw, kMaxSuspensionHeight);
     hg = std::min(hg, kMaxSuspensionHeight);
@@ -94,9 +97,11 @@ HeightCheckResult checkHeights(LineProject& project, TowerChoiceState& state,
         highest = std::max(highest, project.conductorY[i]);
     }
     if (!grounds || hg >= highest) {
-        return {true, HeightIndicator::Green, "Wysokości przewodów są poprawne."};
+        return {true, HeightIndicator::Green,
+                VELT_TRANSLATE_NOOP("velt", "Wysokości przewodów są poprawne.")};
     }
-    return {true, HeightIndicator::Red, "Wyskość przewodów odgromowych jest za niska!"};
+    return {true, HeightIndicator::Red,
+            VELT_TRANSLATE_NOOP("velt", "Wyskość przewodów odgromowych jest za niska!")};
 }
 
 } // namespace velt

@@ -1,6 +1,7 @@
 #include "project/ProjectFiles.h"
 
 #include "model/FileReplacement.h"
+#include "model/Translatable.h"
 #include "project/PolishMessages.h"
 
 #include <cstdint>
@@ -12,8 +13,8 @@
 namespace velt {
 namespace {
 
-const char* const kCannotOpenMessage = "Nie mogę otworzyć pliku!\n";
-const char* const kCannotSaveMessage = "Nie mogę zapisać pliku!\n";
+const char* const kCannotOpenMessage = VELT_TRANSLATE_NOOP("velt", "Nie mogę otworzyć pliku!\n");
+const char* const kCannotSaveMessage = VELT_TRANSLATE_NOOP("velt", "Nie mogę zapisać pliku!\n");
 
 } // namespace
 

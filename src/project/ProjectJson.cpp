@@ -2,6 +2,7 @@
 
 #include "model/BuiltInTowers.h"
 #include "model/TowerCatalogue.h"
+#include "model/Translatable.h"
 #include "project/CatalogueTower.h"
 #include "project/ProjectSchema.h"
 #include "project/TowerJson.h"
@@ -14,7 +15,7 @@
 namespace velt::projectjson {
 namespace {
 
-const char* const kFileErrorText = "Nie mogę otworzyć pliku!\n";
+const char* const kFileErrorText = VELT_TRANSLATE_NOOP("velt", "Nie mogę otworzyć pliku!\n");
 
 } // namespace
 

@@ -10,7 +10,8 @@ void paintCalculationData(QPainter& painter, QSize size, const LineProject& proj
     painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
     painter.setPen(Qt::black);
     const QFont regular = painter.font();
-    for (const PanelText& text : calculationDataTexts(project, QtTextMeasure(painter))) {
+    for (const PanelText& text :
+         calculationDataTexts(project, QtTextMeasure(painter), translatedSource)) {
         painter.setFont(styledFont(regular, text.style));
         drawPlacedText(painter, text.placed);
     }

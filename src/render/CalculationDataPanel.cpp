@@ -2,6 +2,7 @@
 
 #include "model/DecimalText.h"
 #include "model/TextSlots.h"
+#include "model/Translatable.h"
 
 namespace velt {
 namespace {
@@ -14,7 +15,8 @@ std::string twoNumbers(double a, double b) {
 
 } // namespace
 
-std::vector<PanelText> calculationDataTexts(const LineProject& p, const TextMeasure& measure) {
+std::vector<PanelText> calculationDataTexts(const LineProject& p, const TextMeasure& measure,
+                                            SourceTranslator translate) {
     const int h = measure.height("W", TextStyle::Regular);
     const std::uint32_t groundWire = p.phaseConductorCount + 1;
     const double groundY =
@@ -23,18 +25,24 @@ std::vector<PanelText> calculationDataTexts(const LineProject& p, const TextMeas
         return PanelText{{{kLeft, k * h}, std::move(text)}, style};
     };
     std::vector<PanelText> texts = {
-        line(1, p.fieldKind ? "Pole magnetyczne" : "Pole elektryczne"),
-        line(2, "SERIA: " + textOf(p.towerSeries, sizeof p.towerSeries)),
-        line(3, "TYP: " + textOf(p.towerType, sizeof p.towerType)),
+        line(1, translate(p.fieldKind ? VELT_TRANSLATE_NOOP("velt", "Pole magnetyczne")
+                                      : VELT_TRANSLATE_NOOP("velt", "Pole elektryczne"))),
+        line(2, translate(VELT_TRANSLATE_NOOP("velt", "SERIA: ")) +
+                    textOf(p.towerSeries, sizeof p.towerSeries)),
+        line(3, translate(VELT_TRANSLATE_NOOP("velt", "TYP: ")) +
+                    textOf(p.towerType, sizeof p.towerType)),
         line(4, formatNumber("h = %.2lf[m]", p.conductorY[1])),
         line(5, formatNumber("ho= %.2lf[m]", groundY)),
         line(6, formatNumber(p.lineKind ? "Xd=%.2lf[m]" : "Y=%.2lf[m]", p.lineCoordinate)),
     };
     if (p.buildingPresent) {
-        texts.push_back(line(9, "BUDYNEK:", TextStyle::BoldUnderlined));
-        texts.push_back(line(10, "Wsp. szczytu frontu: [m]", TextStyle::Bold));
+        texts.push_back(
+            line(9, translate(VELT_TRANSLATE_NOOP("velt", "BUDYNEK:")), TextStyle::BoldUnderlined));
+        texts.push_back(line(10, translate(VELT_TRANSLATE_NOOP("velt", "Wsp. szczytu frontu: [m]")),
+                             TextStyle::Bold));
         texts.push_back(line(11, twoNumbers(p.buildingFrontX, p.buildingFrontY), TextStyle::Bold));
-        texts.push_back(line(12, "Wsp. konca dachu: [m]", TextStyle::Bold));
+        texts.push_back(line(12, translate(VELT_TRANSLATE_NOOP("velt", "Wsp. konca dachu: [m]")),
+                             TextStyle::Bold));
         texts.push_back(line(13, twoNumbers(p.buildingRoofX, p.buildingRoofY), TextStyle::Bold));
     }
     return texts;

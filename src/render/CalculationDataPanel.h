@@ -4,6 +4,7 @@
 
 #include "model/LineProject.h"
 #include "render/PixelGeometry.h"
+#include "render/SourceText.h"
 #include "render/TextMeasure.h"
 
 #include <vector>
@@ -17,6 +18,7 @@ struct PanelText {
 
 /// The panel's texts, each line one height of "W" below the last; the building coordinates
 /// as typed, without the tower shift.
-std::vector<PanelText> calculationDataTexts(const LineProject& project, const TextMeasure& measure);
+std::vector<PanelText> calculationDataTexts(const LineProject& project, const TextMeasure& measure,
+                                            SourceTranslator translate = untranslated);
 
 } // namespace velt

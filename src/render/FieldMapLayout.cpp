@@ -1,6 +1,7 @@
 #include "render/FieldMapLayout.h"
 
 #include "analysis/MagneticUnits.h"
+#include "model/Translatable.h"
 #include "render/FieldMapLayoutParts.h"
 
 #include <algorithm>
@@ -10,8 +11,10 @@ namespace {
 
 // Source texts of the picture; the painter's translator gives them in the user's language
 // (context "velt").
-const char* const kElectricTitle = "Natężenie pola elektrycznego w przekroju linii";
-const char* const kMagneticTitle = "Natężenie pola magnetycznego w przekroju linii";
+const char* const kElectricTitle =
+    VELT_TRANSLATE_NOOP("velt", "Natężenie pola elektrycznego w przekroju linii");
+const char* const kMagneticTitle =
+    VELT_TRANSLATE_NOOP("velt", "Natężenie pola magnetycznego w przekroju linii");
 const char* const kInductionTitle = "Indukcja magnetyczna w przekroju linii";
 
 bool inMicrotesla(const FieldMap& map, const CalculationOptions& options) {

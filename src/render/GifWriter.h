@@ -1,6 +1,8 @@
 #pragma once
 // The graph of a variant saved as a GIF picture with a 256-entry palette.
 
+#include "model/Translatable.h"
+
 #include <QImage>
 
 #include <optional>
@@ -15,7 +17,8 @@ inline constexpr QRgb kGraphColours[] = {
 };
 
 /// The message of a picture that could not be written, before the file name.
-inline const std::string kCannotWritePictureMessage = "Nie mogę zapisać rysunku do pliku!\n";
+inline const std::string kCannotWritePictureMessage =
+    VELT_TRANSLATE_NOOP("velt", "Nie mogę zapisać rysunku do pliku!\n");
 
 /// The colours of what the calculation's options add to the graph (the limits' orange, the
 /// neighbouring lines' magentas); the palette keeps those the picture has.

@@ -43,9 +43,9 @@ std::string graphPdfBytes(const FieldProfile& profile, bool towerShifted,
 }
 
 QImage graphImage(QSize size, const FieldProfile& profile, bool towerShifted,
-                  const CalculationExtras* extras) {
+                  const CalculationExtras* extras, SourceTranslator translate) {
     return canvasImage(size, [&](QPainter& painter, QSize canvas) {
-        paintWindowGraph(painter, canvas, profile, towerShifted, extras);
+        paintWindowGraph(painter, canvas, profile, towerShifted, extras, translate);
     });
 }
 

@@ -4,6 +4,8 @@
 // the calculation's options add to the graph; none: the graph as it always was.
 
 #include "model/FieldProfile.h"
+#include "render/PainterHelpers.h"
+#include "render/SourceText.h"
 
 #include <QImage>
 #include <QSize>
@@ -31,8 +33,10 @@ std::string graphPdfBytes(const FieldProfile& profile, bool towerShifted,
                           const CalculationExtras* extras = nullptr);
 
 /// The window version as an image of `size` pixels on white, as a window of that size shows it.
+/// Its texts in the user's language; the GIF of the results keeps the program's own (untranslated).
 QImage graphImage(QSize size, const FieldProfile& profile, bool towerShifted,
-                  const CalculationExtras* extras = nullptr);
+                  const CalculationExtras* extras = nullptr,
+                  SourceTranslator translate = translatedSource);
 
 /// The window version of `size` pixels as SVG, texts sized as on a screen of `dpi`.
 bool writeGraphSvg(QIODevice& device, QSize size, int dpi, const FieldProfile& profile,

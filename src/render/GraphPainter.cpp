@@ -189,10 +189,10 @@ void paintGraph(QPainter& painter, const GraphLayout& g) {
 }
 
 void paintWindowGraph(QPainter& painter, QSize size, const FieldProfile& profile, bool towerShifted,
-                      const CalculationExtras* extras) {
+                      const CalculationExtras* extras, SourceTranslator translate) {
     const GraphFrame frame = windowFrame(size.width(), size.height());
     paintGraph(painter, layoutGraph(profile, frame, towerShifted, QtTextMeasure(painter), extras,
-                                    translatedSource));
+                                    translate));
 }
 
 void paintPrintedGraph(QPainter& painter, QSize pageSize, const FieldProfile& profile,

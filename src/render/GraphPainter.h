@@ -2,6 +2,8 @@
 // Draws a field graph on a QPainter: the variant's window, the printer page or an image.
 
 #include "render/GraphLayout.h"
+#include "render/PainterHelpers.h"
+#include "render/SourceText.h"
 
 #include <QSize>
 
@@ -16,7 +18,8 @@ void paintGraph(QPainter& painter, const GraphLayout& layout);
 /// `towerShifted` is the line project's current flag; `extras`, what the calculation's
 /// options add (none: the graph as it always was), its texts in the user's language.
 void paintWindowGraph(QPainter& painter, QSize size, const FieldProfile& profile, bool towerShifted,
-                      const CalculationExtras* extras = nullptr);
+                      const CalculationExtras* extras = nullptr,
+                      SourceTranslator translate = translatedSource);
 
 /// The printed version on a landscape page of `pageSize` device pixels.
 void paintPrintedGraph(QPainter& painter, QSize pageSize, const FieldProfile& profile,

@@ -3,6 +3,7 @@
 #include "analysis/MagneticUnits.h"
 #include "model/DecimalText.h"
 #include "model/TextSlots.h"
+#include "model/Translatable.h"
 #include "render/GraphLayoutParts.h"
 
 #include <algorithm>
@@ -14,12 +15,12 @@ std::string pairText(double a, double b) {
     return "     " + formatNumber("%.2lf", a) + "," + formatNumber("%.2lf", b);
 }
 
-void writeBuilding(const FieldProfile& f, PanelWriter& w) {
-    w.line(9, "BUDYNEK:", TextStyle::BoldUnderlined);
-    w.line(10, "Wsp. szczytu frontu: [m]");
+void writeBuilding(const FieldProfile& f, SourceTranslator t, PanelWriter& w) {
+    w.line(9, t(VELT_TRANSLATE_NOOP("velt", "BUDYNEK:")), TextStyle::BoldUnderlined);
+    w.line(10, t(VELT_TRANSLATE_NOOP("velt", "Wsp. szczytu frontu: [m]")));
     const double axis = f.resultAxisX;
     w.line(11, pairText(buildingInProfile(f, f.resultBuildingX1) - axis, f.resultBuildingY1));
-    w.line(12, "Wsp. konca dachu: [m]");
+    w.line(12, t(VELT_TRANSLATE_NOOP("velt", "Wsp. konca dachu: [m]")));
     w.line(13, pairText(buildingInProfile(f, f.resultBuildingX2) - axis, f.resultBuildingY2));
 }
 
@@ -60,16 +61,20 @@ void layoutPanel(const FieldProfile& f, const TextMeasure& measure, const GraphA
     PanelWriter w{g, g.frame.panelLeft + margin, margin, measure.height("W", TextStyle::Bold)};
     const bool magnetic = f.resultFieldKind;
     const int firstGroundWire = std::clamp(f.resultPhaseConductorCount + 1, 1, kConductorSlots - 1);
-    w.line(0, magnetic ? "Pole magnetyczne" : "Pole elektryczne");
-    w.line(2, "SERIA: " + textOf(f.resultTowerSeries, sizeof f.resultTowerSeries));
-    w.line(3, "TYP: " + textOf(f.resultTowerType, sizeof f.resultTowerType));
+    const SourceTranslator t = a.translate;
+    w.line(0, t(magnetic ? VELT_TRANSLATE_NOOP("velt", "Pole magnetyczne")
+                         : VELT_TRANSLATE_NOOP("velt", "Pole elektryczne")));
+    w.line(2, t(VELT_TRANSLATE_NOOP("velt", "SERIA: ")) +
+                  textOf(f.resultTowerSeries, sizeof f.resultTowerSeries));
+    w.line(3, t(VELT_TRANSLATE_NOOP("velt", "TYP: ")) +
+                  textOf(f.resultTowerType, sizeof f.resultTowerType));
     w.line(4, formatNumber("h = %.2lf[m]", f.resultConductorY[1]));
     w.line(5, formatNumber("ho= %.2lf[m]", f.resultConductorY[firstGroundWire]));
     w.line(6, f.resultLineKind ? formatNumber("Xd=%.2lf[m]", f.resultLineX)
                                : formatNumber("Y=%.2lf[m]", f.resultPointY));
     w.line(7, maximumText(f, a));
     if (f.resultBuildingPresent) {
-        writeBuilding(f, w);
+        writeBuilding(f, t, w);
     }
     if (magnetic) {
         writeLegend(measure, a.microtesla(f), w);
@@ -81,16 +86,19 @@ void layoutPanel(const FieldProfile& f, const TextMeasure& measure, const GraphA
 
 std::vector<PlacedText> surfaceTexts(const FieldProfile& f, const GraphFrame& frame,
                                      const TextMeasure& measure, const GraphAdditions& a) {
+    const SourceTranslator t = a.translate;
     std::vector<std::string> lines;
     if (f.resultFieldKind) {
-        lines = {"Maksymalna wartość indukcji magnetycznej", "na powierzchni przewodow wynosi:",
+        lines = {t(VELT_TRANSLATE_NOOP("velt", "Maksymalna wartość indukcji magnetycznej")),
+                 t(VELT_TRANSLATE_NOOP("velt", "na powierzchni przewodow wynosi:")),
                  formatNumber("Emx = %5.2lf mT", f.maxSurfaceGradient)};
     } else {
-        lines = {"Maksymalna wartosc natezenia pola elektrycznego",
-                 "na powierzchni przewodow wynosi:",
+        lines = {t(VELT_TRANSLATE_NOOP("velt", "Maksymalna wartosc natezenia pola elektrycznego")),
+                 t(VELT_TRANSLATE_NOOP("velt", "na powierzchni przewodow wynosi:")),
                  formatNumber("Emx = %5.2lf kV/cm", f.maxSurfaceGradient)};
         if (f.interferenceComputed) {
-            lines.push_back("Poziom zaklocen w/g kolejnych wzorow [dB]");
+            lines.push_back(
+                t(VELT_TRANSLATE_NOOP("velt", "Poziom zaklocen w/g kolejnych wzorow [dB]")));
             for (int k = 0; k < 5; ++k) {
                 lines.push_back(std::to_string(k + 1) +
                                 formatNumber(". %8.2lf", f.interferenceLevel[k]));

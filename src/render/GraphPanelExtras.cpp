@@ -2,6 +2,7 @@
 // lines, in the panel's numbers.
 
 #include "model/DecimalText.h"
+#include "model/Translatable.h"
 #include "render/GraphLayoutParts.h"
 
 namespace velt {
@@ -11,9 +12,9 @@ namespace {
 const char* const kZoneNotReached = "Strefa %1: brak";
 const char* const kZoneTitle = "Strefa %1:";
 const char* const kZoneEdges = "od %1 do %2 m";
-const char* const kZoneIntervals = "przedziałów: %1";
-const char* const kLevelAboveAxis = "(ponad skalą wykresu)";
-const char* const kNeighboursTitle = "Linie sąsiednie:";
+const char* const kZoneIntervals = VELT_TRANSLATE_NOOP("velt", "przedziałów: %1");
+const char* const kLevelAboveAxis = VELT_TRANSLATE_NOOP("velt", "(ponad skalą wykresu)");
+const char* const kNeighboursTitle = VELT_TRANSLATE_NOOP("velt", "Linie sąsiednie:");
 const char* const kNeighbourName = "Linia %1";
 
 const std::string kIndent = "  ";

@@ -2,6 +2,7 @@
 // four points' gradient beside it, the corona onset, and every bundle's gradient.
 
 #include "model/DecimalText.h"
+#include "model/Translatable.h"
 #include "render/GraphLayoutParts.h"
 
 #include <algorithm>
@@ -12,9 +13,12 @@ namespace velt {
 namespace {
 
 // Source texts (context "velt").
-const char* const kAccurateMethod = "Metoda dokładna: powierzchnie przewodów ekwipotencjalne";
-const char* const kFourPointMethod = "Metoda czterech punktów: %1 kV/cm";
-const char* const kCoronaOnset = "Natężenie początkowe ulotu Eo = %1 kV/cm";
+const char* const kAccurateMethod =
+    VELT_TRANSLATE_NOOP("velt", "Metoda dokładna: powierzchnie przewodów ekwipotencjalne");
+const char* const kFourPointMethod =
+    VELT_TRANSLATE_NOOP("velt", "Metoda czterech punktów: %1 kV/cm");
+const char* const kCoronaOnset =
+    VELT_TRANSLATE_NOOP("velt", "Natężenie początkowe ulotu Eo = %1 kV/cm");
 const char* const kGroundWireName = "O%1";
 const char* const kShieldWireName = "E%1";
 const char* const kNeighbourMark = "L%1 ";

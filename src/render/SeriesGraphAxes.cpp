@@ -1,5 +1,6 @@
 // Ticks, labels, captions and grid of the series graph.
 
+#include "model/Translatable.h"
 #include "render/SeriesGraphLayoutParts.h"
 
 #include <algorithm>
@@ -12,7 +13,7 @@ namespace {
 const char* const kElectricCaption = "E [kV/m]";
 const char* const kMagneticCaption = "H [A/m]";
 const char* const kSurfaceCaption = "Emx [kV/cm]";
-const char* const kZoneCaption = "Szerokość strefy [m]";
+const char* const kZoneCaption = VELT_TRANSLATE_NOOP("velt", "Szerokość strefy [m]");
 
 // The varied values (or a choice's texts) under the plot, each only where the previous one
 // leaves room for it.

@@ -1,6 +1,7 @@
 #include "render/SeriesGraphLayout.h"
 
 #include "model/DecimalText.h"
+#include "model/Translatable.h"
 #include "render/MapLevels.h"
 #include "render/SeriesGraphLayoutParts.h"
 
@@ -13,9 +14,12 @@ namespace {
 
 // Source texts of the picture; the painter's translator gives them in the user's language
 // (context "velt").
-const char* const kElectricTitle = "Największe natężenie pola elektrycznego w serii obliczeń";
-const char* const kMagneticTitle = "Największe natężenie pola magnetycznego w serii obliczeń";
-const char* const kSurfaceTitle = "Największe natężenie pola na powierzchni przewodów w serii";
+const char* const kElectricTitle =
+    VELT_TRANSLATE_NOOP("velt", "Największe natężenie pola elektrycznego w serii obliczeń");
+const char* const kMagneticTitle =
+    VELT_TRANSLATE_NOOP("velt", "Największe natężenie pola magnetycznego w serii obliczeń");
+const char* const kSurfaceTitle =
+    VELT_TRANSLATE_NOOP("velt", "Największe natężenie pola na powierzchni przewodów w serii");
 
 // Ticks a hair past a scale's end still count as on it.
 constexpr double kTickTolerance = 1e-9;

@@ -1,6 +1,7 @@
 // The legend of the series graph: what each line is, the level and the value that meets it.
 
 #include "model/DecimalText.h"
+#include "model/Translatable.h"
 #include "render/SeriesGraphLayoutParts.h"
 
 #include <algorithm>
@@ -8,12 +9,13 @@
 namespace velt {
 namespace {
 
-const char* const kFieldEntry = "Największa wartość pola";
-const char* const kZoneEntry = "Szerokość strefy";
-const char* const kMarkedEntry = "Najmniejsza wartość spełniająca poziom: %1";
-const char* const kMarkedAtEntry =
-    "Najmniejsza wartość spełniająca poziom w odległości %2 m od osi linii: %1";
-const char* const kNotMetEntry = "Żadna wartość nie spełnia poziomu";
+const char* const kFieldEntry = VELT_TRANSLATE_NOOP("velt", "Największa wartość pola");
+const char* const kZoneEntry = VELT_TRANSLATE_NOOP("velt", "Szerokość strefy");
+const char* const kMarkedEntry =
+    VELT_TRANSLATE_NOOP("velt", "Najmniejsza wartość spełniająca poziom: %1");
+const char* const kMarkedAtEntry = VELT_TRANSLATE_NOOP(
+    "velt", "Najmniejsza wartość spełniająca poziom w odległości %2 m od osi linii: %1");
+const char* const kNotMetEntry = VELT_TRANSLATE_NOOP("velt", "Żadna wartość nie spełnia poziomu");
 
 // `text` with "%1" (and "%2") replaced.
 std::string filled(std::string text, const std::string& first, const std::string& second = {}) {

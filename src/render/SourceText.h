@@ -1,20 +1,24 @@
 #pragma once
-// The pictures' own texts: Polish source texts that the painter's translator gives in the
-// user's language, with the numbers filled in after translation.
+// The program's own texts: Polish source texts that a translator gives in the user's
+// language, with the numbers filled in after translation.
 
-#include <initializer_list>
+#include "model/Translatable.h"
+
 #include <string>
 
 namespace velt {
 
-/// Gives the translation of one of the picture's source texts (Polish, context "velt").
+/// Gives the translation of one of the program's source texts (Polish, context "velt"); a
+/// text it does not know comes back as it is.
 using SourceTranslator = std::string (*)(const char* source);
 
 /// The source text itself.
 std::string untranslated(const char* source);
 
-/// `pattern` with %1, %2, ... replaced by `values` in order, so that a translation may move
-/// the numbers.
-std::string filledIn(std::string pattern, std::initializer_list<std::string> values);
+/// A composed text (a message with numbers, quoted names or a "prefix: " before a known
+/// text) in the translator's language: the whole text if known, else each line; a line
+/// with numbers or quoted names as its pattern ("Linia %1"), else its parts around the
+/// first ": ". What is not known stays as it is (a file name).
+std::string translatedText(const std::string& text, SourceTranslator translate);
 
 } // namespace velt

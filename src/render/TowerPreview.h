@@ -6,6 +6,7 @@
 
 #include "model/LineProject.h"
 #include "model/TowerDefinition.h"
+#include "model/Translatable.h"
 #include "render/PixelGeometry.h"
 
 #include <vector>
@@ -39,8 +40,8 @@ TowerConductors towerConductors(const LineProject& project);
 /// The working conductors and ground wires of a tower record.
 TowerConductors towerConductors(const TowerDefinition& tower);
 
-inline const char* const kWorkingLegend = " Przewód roboczy";
-inline const char* const kGroundWireLegend = " Przewód odgromowy";
+inline const char* const kWorkingLegend = VELT_TRANSLATE_NOOP("velt", " Przewód roboczy");
+inline const char* const kGroundWireLegend = VELT_TRANSLATE_NOOP("velt", " Przewód odgromowy");
 
 /// A conductor of a neighbouring line beside the tower.
 struct TowerNeighbourWire {

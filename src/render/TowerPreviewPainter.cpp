@@ -36,11 +36,13 @@ void paintLegend(QPainter& painter, const TowerPreviewGeometry& g) {
     painter.setBrush(kWorkingRed);
     drawDot(painter, g.workingLegendDot);
     painter.setBrush(Qt::white);
-    drawPlacedText(painter, g.workingLegendText);
+    drawPlacedText(painter,
+                   {g.workingLegendText.at, translatedSource(g.workingLegendText.text.c_str())});
     painter.setBrush(kGroundGreen);
     drawDot(painter, g.groundLegendDot);
     painter.setBrush(Qt::white);
-    drawPlacedText(painter, g.groundLegendText);
+    drawPlacedText(painter,
+                   {g.groundLegendText.at, translatedSource(g.groundLegendText.text.c_str())});
     painter.setBackgroundMode(Qt::TransparentMode);
 }
 

@@ -5,6 +5,7 @@
 
 #include "model/DialogAnswer.h"
 #include "model/TowerCatalogue.h"
+#include "model/Translatable.h"
 #include "toweredit/TowerEditorState.h"
 
 #include <cstddef>
@@ -14,13 +15,15 @@
 
 namespace velt {
 
-inline const std::string kNoCatalogueMessage = "Nie podano pliku!";
-inline const std::string kNothingToDeleteMessage = "Nie wybrano słupa do usunięcia z pliku!";
+inline const std::string kNoCatalogueMessage = VELT_TRANSLATE_NOOP("velt", "Nie podano pliku!");
+inline const std::string kNothingToDeleteMessage =
+    VELT_TRANSLATE_NOOP("velt", "Nie wybrano słupa do usunięcia z pliku!");
 inline const std::string kAddToFileQuestion =
-    "Plik już istnieje!\nCzy chcesz dodać dane do istniejącego pliku?";
-inline const std::string kDeleteCaption = "USUWANIE SŁUPA Z PLIKU!";
-inline const std::string kDeleteQuestion = "Czy usunąć wybrany słup z pliku?";
-inline const std::string kSearchingStatus = "Szukam słupa...";
+    VELT_TRANSLATE_NOOP("velt", "Plik już istnieje!\nCzy chcesz dodać dane do istniejącego pliku?");
+inline const std::string kDeleteCaption = VELT_TRANSLATE_NOOP("velt", "USUWANIE SŁUPA Z PLIKU!");
+inline const std::string kDeleteQuestion =
+    VELT_TRANSLATE_NOOP("velt", "Czy usunąć wybrany słup z pliku?");
+inline const std::string kSearchingStatus = VELT_TRANSLATE_NOOP("velt", "Szukam słupa...");
 
 /// The catalogue questions with a third answer.
 class TowerCatalogueUi : public CatalogueUi {

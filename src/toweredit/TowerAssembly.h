@@ -2,6 +2,7 @@
 // Assembling a tower from the editor's fields and lists for "Testuj", "Zapisz" and
 // "Zapisz jako", and the capacity of the tower record that the list editors keep.
 
+#include "model/Translatable.h"
 #include "toweredit/TowerEditorState.h"
 
 #include <cstddef>
@@ -10,14 +11,17 @@
 
 namespace velt {
 
-inline const std::string kNoSeriesOrTypeMessage = "Nie podano serii lub typu!";
-inline const std::string kNoVoltageMessage = "Nie podano napięcia znamionowego!";
-inline const std::string kNoWorkingConductorsMessage = "Nie podano przewodów roboczych!";
+inline const std::string kNoSeriesOrTypeMessage =
+    VELT_TRANSLATE_NOOP("velt", "Nie podano serii lub typu!");
+inline const std::string kNoVoltageMessage =
+    VELT_TRANSLATE_NOOP("velt", "Nie podano napięcia znamionowego!");
+inline const std::string kNoWorkingConductorsMessage =
+    VELT_TRANSLATE_NOOP("velt", "Nie podano przewodów roboczych!");
 /// Catalogue files keep series and type in Windows-1250; nothing is changed silently.
-inline const std::string kNameNotStorableMessage =
-    "Seria lub typ słupa zawiera znak, którego nie można zapisać w pliku!";
-inline const std::string kTooManyTowerConductorsMessage =
-    "Za dużo przewodów!\nSłup może mieć najwyżej 64 przewody robocze i odgromowe razem.";
+inline const std::string kNameNotStorableMessage = VELT_TRANSLATE_NOOP(
+    "velt", "Seria lub typ słupa zawiera znak, którego nie można zapisać w pliku!");
+inline const std::string kTooManyTowerConductorsMessage = VELT_TRANSLATE_NOOP(
+    "velt", "Za dużo przewodów!\nSłup może mieć najwyżej 64 przewody robocze i odgromowe razem.");
 
 struct AssembledTower {
     std::optional<TowerDefinition> tower;

@@ -1,6 +1,7 @@
 #include "toweredit/TowerEditorState.h"
 
 #include "model/DecimalText.h"
+#include "model/Translatable.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -8,10 +9,12 @@
 namespace velt {
 namespace {
 
-const char* const kNoHeightsHint = "Nie podano wysokości przewodów!";
-const char* const kBadHeightsHint = "Niepoprawne wysokości przewodów!";
-const char* const kGroundTooLowHint = "Wyskość przewodów odgromowych jest za niska!";
-const char* const kHeightsRightHint = "Wysokości przewodów są poprawne.";
+const char* const kNoHeightsHint = VELT_TRANSLATE_NOOP("velt", "Nie podano wysokości przewodów!");
+const char* const kBadHeightsHint = VELT_TRANSLATE_NOOP("velt", "Niepoprawne wysokości przewodów!");
+const char* const kGroundTooLowHint =
+    VELT_TRANSLATE_NOOP("velt", "Wyskość przewodów odgromowych jest za niska!");
+const char* const kHeightsRightHint =
+    VELT_TRANSLATE_NOOP("velt", "Wysokości przewodów są poprawne.");
 
 std::size_t workingCount(const TowerDefinition& t) {
     return std::min<std::size_t>(t.phaseConductorCount, kTowerPositions);

@@ -2,6 +2,7 @@
 // application object.
 
 #include "app/GuardedApplication.h"
+#include "app/Language.h"
 
 #include <QTemporaryDir>
 
@@ -41,6 +42,10 @@ int main(int argc, char* argv[]) {
     // An error box would wait for a click that never comes.
     application.setErrorBox(
         [](const QString& text) { ADD_FAILURE() << "error box: " << text.toStdString(); });
+    // The English interface's tests run in a process of their own.
+    if (qgetenv("VELT_TEST_LANGUAGE") == "en") {
+        velt::installTranslations(application, velt::InterfaceLanguage::English);
+    }
     std::setlocale(LC_NUMERIC, "C");
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

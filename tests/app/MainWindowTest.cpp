@@ -115,7 +115,7 @@ TEST_F(MainWindowTest, MenuBarHoldsEveryMenuAndItemInOrder) {
          {"Wykonaj", "---------------------", "Dokładne natężenie na powierzchni wiązek",
           "Poziomy dopuszczalne...", "Mapa pola...", "Seria obliczeń..."}},
         {"Okno", {"Kaskada", "Poziomo", "Pionowo"}},
-        {"Pomoc", {"Pomoc", "Informacje o programie"}},
+        {"Pomoc", {"Pomoc", "Język / Language", "Informacje o programie"}},
     };
     const auto& bar = child<QMenuBar>(main(), "MainMenu1");
     const auto menus = bar.actions();
@@ -432,7 +432,7 @@ TEST_F(MainWindowTest, HelpOpensOnItsContentsWithEveryPageBundled) {
     auto& page = child<QTextBrowser>(help, "Page");
     EXPECT_TRUE(page.toPlainText().contains("Wczytanie słupa"));
     page.setSource(QUrl("obliczenia.html"));
-    EXPECT_TRUE(page.toPlainText().startsWith("Rodzaje obliczeń"));
+    EXPECT_TRUE(page.toPlainText().contains("Rodzaje obliczeń"));
 }
 
 TEST_F(MainWindowTest, AboutWindowDoesNotBlock) {

@@ -1,8 +1,9 @@
 // Pictures of the desktop program's windows for the documentation and for looking at the
 // forms: the main window, the splash, every menu and every dialog.
-// Usage: velt_screenshots OUTPUT_FOLDER (run under a display, e.g. xvfb-run).
+// Usage: velt_screenshots [--lang en] OUTPUT_FOLDER (run under a display, e.g. xvfb-run).
 
 #include "app/HelpViewer.h"
+#include "app/Language.h"
 #include "app/TW_Main.h"
 #include "app/VeltApplication.h"
 #include "dialogs/TW_PEkr.h"
@@ -80,12 +81,15 @@ void showTowerInEditor(velt::VeltApplication& app) {
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    const QStringList arguments = QCoreApplication::arguments();
+    velt::installTranslations(application, velt::chosenLanguage(arguments));
     std::setlocale(LC_NUMERIC, "C");
-    if (argc < 2) {
-        QTextStream(stderr) << "usage: velt_screenshots OUTPUT_FOLDER\n";
+    const QStringList rest = velt::withoutLanguageArguments(arguments);
+    if (rest.size() < 2) {
+        QTextStream(stderr) << "usage: velt_screenshots [--lang en] OUTPUT_FOLDER\n";
         return 2;
     }
-    folder = QString::fromLocal8Bit(argv[1]);
+    folder = rest[1];
     QDir().mkpath(folder);
 
     velt::VeltApplication app(std::make_unique<PicturePrompter>());

@@ -165,7 +165,8 @@ TEST(GraphExtras, PanelZoneLinesAndRows) {
     EXPECT_EQ(g.zoneMarks[1].right, 65 + g.frame.plotW + 1);
 }
 
-// The added texts come through the translator; the graph's own texts stay as they are.
+// The panel's texts come through the translator, the numbers and names around them as they
+// are.
 TEST(GraphExtras, AddedTextsTranslated) {
     const ComputedWithExtras c =
         computeWithExtras(z52With(R"("limits": [{"name": "W", "electric": 50, "magnetic": 1}],
@@ -173,7 +174,8 @@ TEST(GraphExtras, AddedTextsTranslated) {
                                    "groundWireHeight": 14, "offset": 30}])"));
     const SourceTranslator marked = [](const char* source) { return "»" + std::string(source); };
     const GraphLayout g = windowLayout(c, 1000, 700, marked);
-    EXPECT_EQ(g.panel[0].text.text, "Pole elektryczne");
+    EXPECT_EQ(g.panel[0].text.text, "»Pole elektryczne");
+    EXPECT_EQ(g.panel[1].text.text, "»SERIA: Z52");
     EXPECT_EQ(textsFrom(g.panel, 7),
               (std::vector<std::string>{"»Strefa 50 kV/m: brak", "  »(ponad skalą wykresu)",
                                         "»Linie sąsiednie:", "  1. »Linia 1"}));

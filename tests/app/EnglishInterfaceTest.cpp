@@ -1,0 +1,217 @@
+// The English interface: no Polish letter or word is left in any form, menu, dialog, message
+// or graph text, while the stored results (the GIF, the report) stay the program's own.
+// Runs with VELT_TEST_LANGUAGE=en (its own ctest entry); skipped in the Polish run.
+
+#include "AppFixture.h"
+#include "app/HelpViewer.h"
+#include "app/Language.h"
+#include "app/VariantWindow.h"
+#include "app/Variants.h"
+#include "render/GraphDocuments.h"
+#include "widgets/ModalDialog.h"
+#include "widgets/ShownText.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QDialog>
+#include <QDir>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QRegularExpression>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTextBrowser>
+#include <QTextEdit>
+#include <QTreeWidget>
+
+namespace velt::test {
+namespace {
+
+// Texts that stay as they are in English: the language item names both languages, the
+// language dialog names each in its own.
+const QStringList kKept = {"Język / Language", "&Polski"};
+
+// Polish words a translation could leave behind although they carry no Polish letter.
+const QStringList kPolishWords = {
+    "nie",      "tak",       "plik",    "pliku",     "dane",    "danych",    "linii",      "slupa",
+    "seria",    "typ",       "budynek", "wykres",    "zapisz",  "wczytaj",   "obliczenia", "pomoc",
+    "okno",     "anuluj",    "kolor",   "zakres",    "wariant", "mapa",      "strefa",     "poziom",
+    "przewody", "przewodow", "testuj",  "edycja",    "wartosc", "natezenia", "zaklocen",   "konca",
+    "dachu",    "wsp",       "domek",   "kolejnosc", "faz",     "rysunku"};
+
+QString polishIn(const QString& text) {
+    if (text.isEmpty() || kKept.contains(text)) {
+        return {};
+    }
+    static const QRegularExpression letters(QStringLiteral("[ąćęłńóśźżĄĆĘŁŃÓŚŹŻ]"));
+    if (text.contains(letters)) {
+        return text;
+    }
+    static const QRegularExpression words(QStringLiteral("\\b(") + kPolishWords.join('|') +
+                                              QStringLiteral(")\\b"),
+                                          QRegularExpression::CaseInsensitiveOption);
+    return text.contains(words) ? text : QString();
+}
+
+void addMenu(const QList<QAction*>& actions, QStringList& texts) {
+    for (QAction* action : actions) {
+        texts << action->text() << action->toolTip() << action->statusTip();
+        if (action->menu() != nullptr) {
+            texts << action->menu()->title();
+            addMenu(action->menu()->actions(), texts);
+        }
+    }
+}
+
+void addItems(QWidget& w, QStringList& texts) {
+    if (auto* label = qobject_cast<QLabel*>(&w)) {
+        texts << label->text();
+    } else if (auto* button = qobject_cast<QAbstractButton*>(&w)) {
+        texts << button->text();
+    } else if (auto* box = qobject_cast<QGroupBox*>(&w)) {
+        texts << box->title();
+    } else if (auto* edit = qobject_cast<QLineEdit*>(&w)) {
+        texts << edit->placeholderText();
+    } else if (auto* combo = qobject_cast<QComboBox*>(&w)) {
+        for (int i = 0; i < combo->count(); ++i) {
+            texts << combo->itemText(i);
+        }
+    } else if (auto* tabs = qobject_cast<QTabWidget*>(&w)) {
+        for (int i = 0; i < tabs->count(); ++i) {
+            texts << tabs->tabText(i);
+        }
+    } else if (auto* table = qobject_cast<QTableWidget*>(&w)) {
+        for (int i = 0; i < table->columnCount(); ++i) {
+            if (table->horizontalHeaderItem(i) != nullptr) {
+                texts << table->horizontalHeaderItem(i)->text();
+            }
+        }
+    } else if (auto* tree = qobject_cast<QTreeWidget*>(&w)) {
+        for (int i = 0; i < tree->columnCount(); ++i) {
+            texts << tree->headerItem()->text(i);
+        }
+    } else if (auto* memo = qobject_cast<QTextEdit*>(&w)) {
+        texts << memo->toPlainText().split('\n');
+    }
+}
+
+/// Every text `root` shows: captions, labels, buttons, items, headers, hints and menus.
+QStringList visibleTexts(QWidget& root) {
+    QStringList texts;
+    QList<QWidget*> widgets = root.findChildren<QWidget*>();
+    widgets.prepend(&root);
+    for (QWidget* w : widgets) {
+        texts << w->windowTitle() << w->toolTip() << w->statusTip();
+        addItems(*w, texts);
+        addMenu(w->actions(), texts);
+    }
+    return texts;
+}
+
+QStringList polishTexts(const QStringList& texts) {
+    QStringList found;
+    for (const QString& text : texts) {
+        if (const QString p = polishIn(text); !p.isEmpty()) {
+            found << p;
+        }
+    }
+    found.removeDuplicates();
+    return found;
+}
+
+class EnglishInterfaceTest : public AppFixture {
+  protected:
+    void SetUp() override {
+        if (currentLanguage() != InterfaceLanguage::English) {
+            GTEST_SKIP() << "the English interface runs with VELT_TEST_LANGUAGE=en";
+        }
+    }
+
+    void open(const char* example) {
+        prompter->expectFileName(QDir(VELT_EXAMPLES_DIR).filePath(QString(example) + ".json"));
+        child<QAction>(app->mainWindow(), "Otworzprojekt1").trigger();
+    }
+
+    /// The texts of the dialog `name` that `item` opens, closed with Cancel.
+    QStringList dialogTexts(const char* item, const QString& name) {
+        QStringList texts;
+        prompter->expect(name, [&texts](QDialog& d) {
+            texts = visibleTexts(d);
+            return static_cast<int>(mrCancel);
+        });
+        child<QAction>(app->mainWindow(), item).trigger();
+        return texts;
+    }
+};
+
+TEST_F(EnglishInterfaceTest, EveryFormMenuAndDialogSpeaksEnglish) {
+    QStringList texts;
+    for (QWidget* form : app->forms()) {
+        texts << visibleTexts(*form);
+    }
+    texts << dialogTexts("Poziomydopuszczalne1", "TW_Poziomy");
+    texts << dialogTexts("Liniesasiednie1", "TW_LinieSas");
+    open("z52-horizontal");
+    texts << dialogTexts("Mapapola1", "TW_Mapa");
+    texts << dialogTexts("Seriaobliczen1", "TW_Seria");
+    EXPECT_EQ(polishTexts(texts), QStringList());
+    EXPECT_GT(texts.size(), 500);
+}
+
+TEST_F(EnglishInterfaceTest, HelpOpensOnTheEnglishPages) {
+    HelpViewer& help = app->help();
+    ASSERT_TRUE(help.winHelp("VELT2009", HelpViewer::kHelpTopics, 0));
+    EXPECT_TRUE(help.currentPage().endsWith("VELT2009/en/index.html"));
+    QStringList texts = visibleTexts(help);
+    texts << child<QTextBrowser>(help, "Page").toPlainText().split('\n');
+    EXPECT_EQ(polishTexts(texts), QStringList());
+    help.close();
+}
+
+// The core's messages, with their numbers, names and file names, each in English.
+TEST_F(EnglishInterfaceTest, CoreMessagesAreShownInEnglish) {
+    const char* const messages[] = {
+        "Zakres rysunku nie może być większy od zakresu obliczeń!",
+        "Linia sąsiednia 2: Niepoprawne wysokości przewodów!",
+        "Nie mogę otworzyć pliku!\n/tmp/SLUPY.LIN",
+        "Błąd odczytu danych z pliku!\n/tmp/wieże.VELT_data",
+        "Siatka mapy pola ma 250000 punktów, a może mieć najwyżej 200000!",
+        "Współrzędna prostej Y musi być różna od\n\n1. Wsp. y przewodów odgromowych\n2. Wsp. y "
+        "przewodów ekranujących\n3. Wsp. y budynku",
+        "Poczekaj chwilę. Wykonuję obliczenia pola elektrycznego...",
+    };
+    for (const char* message : messages) {
+        const QString shown = shownText(std::string(message));
+        EXPECT_EQ(polishIn(shown.section('\n', 0, 0)), QString()) << shown.toStdString();
+        for (const QString& kept : {QStringLiteral("250000"), QStringLiteral("/tmp/SLUPY.LIN"),
+                                    QStringLiteral("/tmp/wieże.VELT_data")}) {
+            if (QString::fromUtf8(message).contains(kept)) {
+                EXPECT_TRUE(shown.contains(kept)) << shown.toStdString();
+            }
+        }
+    }
+}
+
+// The graph follows the interface; the saved GIF keeps the program's own texts, so that it
+// is the same picture in either language.
+TEST_F(EnglishInterfaceTest, TheGraphSpeaksEnglishAndTheSavedPictureStaysAsItIs) {
+    open("z52-horizontal"); // an unshifted tower
+    prompter->expectClick("TW_ZObl", "BitBtn1");
+    prompter->expectClick("TW_Kom", "BitBtn1");
+    prompter->expectClick("TW_ZRys", "BitBtn1");
+    app->mainWindow().Oblicz();
+    const VariantView* view = Variants::graphOf(app->mainWindow().mdiArea().activeSubWindow());
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(view->caption(), "Variant 1.");
+    const QSize size = view->size();
+    const QImage english = graphImage(size, view->record(), false, &view->extras());
+    const QImage own = graphImage(size, view->record(), false, &view->extras(), untranslated);
+    EXPECT_NE(english, own);
+    EXPECT_EQ(view->picture(), own);
+}
+
+} // namespace
+} // namespace velt::test
