@@ -1831,6 +1831,16 @@ A tower may have at most 64 working conductors and ground wires together.</trans
         <source>&amp;Nie</source>
         <translation>&amp;No</translation>
     </message>
+    <message>
+        <source>Pominięto %1 z %2 obliczeń serii:
+%3</source>
+        <translation>%1 of the %2 calculations of the series were left out:
+%3</translation>
+    </message>
+    <message>
+        <source>Można podać najwyżej 16 poziomów odniesienia!</source>
+        <translation>At most 16 reference levels can be given!</translation>
+    </message>
 </context>
 <context>
     <name>velt::FieldMapView</name>

@@ -102,6 +102,10 @@ std::optional<KeyedRefusal> checkLimits(const std::vector<ExposureLimit>& limits
             return bad;
         }
     }
+    if (limits.size() > kMaxExposureLimits) {
+        return KeyedRefusal{"limits[" + std::to_string(kMaxExposureLimits) + "]",
+                            kTooManyLimitsMessage};
+    }
     return std::nullopt;
 }
 

@@ -13,6 +13,8 @@
 
 namespace velt {
 
+/// A project names at most this many levels.
+inline constexpr std::size_t kMaxExposureLimits = 16;
 /// A level's name holds at most this many characters.
 inline constexpr std::size_t kMaxLimitNameLength = 64;
 
@@ -24,6 +26,8 @@ inline const std::string kLimitMagneticMessage =
     VELT_TRANSLATE_NOOP("velt", "Poziom odniesienia pola magnetycznego musi być większy od 0.0!");
 inline const std::string kUnknownLimitMessage =
     VELT_TRANSLATE_NOOP("velt", "Nieznany poziom odniesienia!");
+inline const std::string kTooManyLimitsMessage =
+    VELT_TRANSLATE_NOOP("velt", "Można podać najwyżej 16 poziomów odniesienia!");
 inline const std::string kRepeatedLimitMessage =
     VELT_TRANSLATE_NOOP("velt", "Poziomy odniesienia nie mogą się powtarzać!");
 
@@ -46,8 +50,9 @@ std::optional<KeyedRefusal> checkLimit(const ExposureLimit& limit);
 /// level times sqrt 2 [A/m peak].
 double fieldLevel(const ExposureLimit& limit, bool magnetic);
 
-/// checkLimit of every level, then a key or name that an earlier level has already; the
-/// key in full (`limits[1].electric`). Levels of the user's own have no key to repeat.
+/// checkLimit of every level, then a key or name that an earlier level has already, then
+/// more than kMaxExposureLimits levels (`limits[16]`); the key in full (`limits[1].electric`).
+/// Levels of the user's own have no key to repeat.
 std::optional<KeyedRefusal> checkLimits(const std::vector<ExposureLimit>& limits);
 
 } // namespace velt

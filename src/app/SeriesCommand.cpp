@@ -1,6 +1,7 @@
 // "Seria obliczeń...".
 
 #include "app/SeriesCommand.h"
+
 #include "app/ProjectMessage.h"
 
 #include "app/ProjectDocument.h"
@@ -13,6 +14,9 @@
 #include "calc/CalculationDriver.h"
 #include "project/ProjectFiles.h"
 #include "widgets/Prompter.h"
+#include "widgets/ShownText.h"
+
+#include <algorithm>
 
 #include <QCoreApplication>
 #include <QStatusBar>
@@ -20,11 +24,29 @@
 namespace velt {
 namespace {
 
+// Combinations the line does not take (the conductors reach the ground wires) are left out
+// of the graph: the user is told how many, and why with the first of them.
+void tellLeftOut(VeltApplication& app, const std::vector<SeriesRow>& rows) {
+    const auto refused = [](const SeriesRow& row) { return row.state == RowState::Refused; };
+    const auto first = std::find_if(rows.begin(), rows.end(), refused);
+    if (first == rows.end()) {
+        return;
+    }
+    const auto count = std::count_if(rows.begin(), rows.end(), refused);
+    app.prompter().showMessage(
+        QCoreApplication::translate("velt", "Pominięto %1 z %2 obliczeń serii:\n%3")
+            .arg(count)
+            .arg(rows.size())
+            .arg(shownText(first->refused)));
+}
+
 void openSeriesVariant(VeltApplication& app, Variants& variants, SeriesResult result) {
     LineProject& project = app.project();
     // Saving, printing and the closing question count a series as a calculation.
     project.calculationDone = 1;
+    const std::vector<SeriesRow> rows = result.rows;
     variants.addResult(new SeriesView(++project.variantCounter, std::move(result)));
+    tellLeftOut(app, rows);
 }
 
 // The one runner of the window, made on first use.

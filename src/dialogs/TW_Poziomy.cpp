@@ -3,6 +3,7 @@
 #include "dialogs/TW_Poziomy.h"
 
 #include "analysis/ExposureLimits.h"
+#include "analysis/MagneticUnits.h"
 #include "model/DecimalText.h"
 #include "widgets/DialogFoot.h"
 #include "widgets/Prompter.h"
@@ -24,10 +25,15 @@ QString levelText(double value) {
     return QString::fromStdString(formatGeneral(value));
 }
 
+// Both magnetic units, rounded as the regulations state them: 60 A/m (75.4 µT).
 QString builtInText(const ExposureLimit& limit) {
-    const double tesla = limit.magnetic * 4e-7 * 3.14159265358979323846 * 1e6;
+    const auto rounded = [](double value) {
+        return QString::fromStdString(formatNumber("%.4g", value));
+    };
     return QCoreApplication::translate("velt", limit.name.c_str()) +
-           QStringLiteral(" — %1 kV/m, %2 µT").arg(levelText(limit.electric), levelText(tesla));
+           QStringLiteral(" — %1 kV/m, %2 A/m (%3 µT)")
+               .arg(levelText(limit.electric), rounded(limit.magnetic),
+                    rounded(microteslaOf(limit.magnetic)));
 }
 
 } // namespace

@@ -13,7 +13,6 @@ namespace {
 using namespace projectjson;
 
 // No environmental report compares a line with more levels than this.
-constexpr std::size_t kMaxLimits = 16;
 
 std::string indexed(const char* array, std::size_t i) {
     return std::string(array) + "[" + std::to_string(i) + "]";
@@ -87,7 +86,7 @@ void readLimits(const json& project, CalculationOptions& options) {
     if (limits == nullptr) {
         return;
     }
-    if (!limits->is_array() || limits->size() > kMaxLimits) {
+    if (!limits->is_array() || limits->size() > kMaxExposureLimits) {
         malformed("limits", "a list of at most 16 levels is expected");
     }
     for (std::size_t i = 0; i < limits->size(); ++i) {

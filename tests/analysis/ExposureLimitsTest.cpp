@@ -100,5 +100,18 @@ TEST(ExposureLimits, ChecksNameTheKey) {
     }
 }
 
+// What the limits dialog takes, a project file holds: sixteen levels and no more.
+TEST(ExposureLimits, SixteenLevelsAtMost) {
+    std::vector<ExposureLimit> limits;
+    for (int i = 1; i <= 17; ++i) {
+        limits.push_back({"", "Poziom " + std::to_string(i), 1.0, 1.0});
+        const auto refusal = checkLimits(limits);
+        EXPECT_EQ(refusal.has_value(), i == 17) << i;
+    }
+    ASSERT_TRUE(checkLimits(limits));
+    EXPECT_EQ(checkLimits(limits)->key, "limits[16]");
+    EXPECT_EQ(checkLimits(limits)->message, kTooManyLimitsMessage);
+}
+
 } // namespace
 } // namespace velt

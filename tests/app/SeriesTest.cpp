@@ -148,6 +148,10 @@ TEST_F(SeriesTest, AWorkingHeightSeriesIsVeltCalcsSweepAndTarget) {
     waitForSeries();
     EXPECT_FALSE(child<QProgressBar>(main(), "ProgressBar1").isVisibleTo(&main()));
     EXPECT_EQ(main().statusText(1), "Seria obliczeń wykonana...");
+    // Above 14 m the working conductors reach the ground wires: the user is told.
+    EXPECT_EQ(prompter->messages, QStringList({"Pominięto 24 z 49 obliczeń serii:\n"
+                                               "Przewody odgromowe są umieszczone zbyt nisko!"}));
+    prompter->messages.clear();
     EXPECT_EQ(windowTitles(), QStringList({"Seria 1."}));
     EXPECT_EQ(menuItems(), QStringList({"Seria 1."}));
     const SeriesView* view = activeSeries();
