@@ -89,7 +89,8 @@ void layoutMapContours(const MapLayoutContext& c, FieldMapLayout& g) {
         addContour(c, g, level, false, formatMapNumber(level));
     }
     for (const ExposureLimit& limit : c.options.limits) {
-        addContour(c, g, fieldLevel(limit, c.map.magnetic) * c.unitFactor, true, limit.name);
+        addContour(c, g, fieldLevel(limit, c.map.magnetic) * c.unitFactor, true,
+                   c.translate(limit.name.c_str()));
     }
 }
 

@@ -40,7 +40,8 @@ void addLevelLine(const LayoutContext& c, GraphLayout& g, const ExposureZone& z)
     }
     const GraphFrame& fr = c.frame;
     const int y = c.map.valueY(z.profileLevel);
-    const std::string name = z.limitName.empty() ? z.limitKey : z.limitName;
+    const std::string name =
+        z.limitName.empty() ? z.limitKey : c.additions.translate(z.limitName.c_str());
     PlacedText label = levelLabel(c, g, y, name + " " + zoneLevelText(z, c.profile, c.additions));
     g.limitLines.push_back({{{fr.left, y}, {fr.left + fr.plotW, y}}, std::move(label)});
 }

@@ -60,7 +60,8 @@ std::vector<Entry> entriesOf(const SeriesLayoutContext& c) {
     if (const auto& level = c.graph.level) {
         entries.push_back({SeriesInk::Blue, false, c.translate(kZoneEntry)});
         entries.push_back(
-            {SeriesInk::Red, true, level->name + ": " + formatNumber("%.4g", level->value)});
+            {SeriesInk::Red, true,
+             c.translate(level->name.c_str()) + ": " + formatNumber("%.4g", level->value)});
         entries.push_back({SeriesInk::Green, false, markedEntry(c)});
     }
     return entries;
