@@ -15,6 +15,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QDir>
+#include <QFile>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -26,6 +27,7 @@
 #include <QTextBrowser>
 #include <QTextEdit>
 #include <QTreeWidget>
+#include <QXmlStreamReader>
 
 namespace velt::test {
 namespace {
@@ -211,6 +213,43 @@ TEST_F(EnglishInterfaceTest, TheGraphSpeaksEnglishAndTheSavedPictureStaysAsItIs)
     const QImage own = graphImage(size, view->record(), false, &view->extras(), untranslated);
     EXPECT_NE(english, own);
     EXPECT_EQ(view->picture(), own);
+}
+
+// Every entry of the translation: English, with the source's numbers to fill in and as many
+// keyboard accelerators. Read from the file itself, so that it runs in either language.
+TEST(EnglishTranslation, EveryEntryIsEnglishWithTheSourcesPlaceholders) {
+    QFile file(QStringLiteral(VELT_TRANSLATIONS_FILE));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&file);
+    QString source;
+    int entries = 0;
+    static const QRegularExpression placeholder(QStringLiteral("%\\d"));
+    const auto marks = [](const QString& text) {
+        QStringList found;
+        for (const auto& m : placeholder.globalMatch(text)) {
+            found << m.captured();
+        }
+        found.sort();
+        return found;
+    };
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement) {
+            continue;
+        }
+        if (xml.name() == QLatin1String("source")) {
+            source = xml.readElementText();
+        } else if (xml.name() == QLatin1String("translation")) {
+            ++entries;
+            const QString english = xml.readElementText();
+            SCOPED_TRACE(source.toStdString());
+            EXPECT_FALSE(english.isEmpty());
+            EXPECT_EQ(polishIn(english), QString());
+            EXPECT_EQ(marks(english), marks(source));
+            EXPECT_EQ(english.count('&'), source.count('&'));
+        }
+    }
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    EXPECT_GT(entries, 500);
 }
 
 } // namespace
