@@ -1841,6 +1841,38 @@ A tower may have at most 64 working conductors and ground wires together.</trans
         <source>Można podać najwyżej 16 poziomów odniesienia!</source>
         <translation>At most 16 reference levels can be given!</translation>
     </message>
+    <message>
+        <source>Indukcja magnetyczna w przekroju linii</source>
+        <translation>Magnetic flux density in the line cross-section</translation>
+    </message>
+    <message>
+        <source>Strefa %1: brak</source>
+        <translation>Zone %1: none</translation>
+    </message>
+    <message>
+        <source>Strefa %1:</source>
+        <translation>Zone %1:</translation>
+    </message>
+    <message>
+        <source>od %1 do %2 m</source>
+        <translation>from %1 to %2 m</translation>
+    </message>
+    <message>
+        <source>(poza wykresem)</source>
+        <translation>(off the graph)</translation>
+    </message>
+    <message>
+        <source>Linia %1</source>
+        <translation>Line %1</translation>
+    </message>
+    <message>
+        <source>O%1</source>
+        <translation>GW%1</translation>
+    </message>
+    <message>
+        <source>E%1</source>
+        <translation>SW%1</translation>
+    </message>
 </context>
 <context>
     <name>velt::FieldMapView</name>

@@ -15,7 +15,8 @@ const char* const kElectricTitle =
     VELT_TRANSLATE_NOOP("velt", "Natężenie pola elektrycznego w przekroju linii");
 const char* const kMagneticTitle =
     VELT_TRANSLATE_NOOP("velt", "Natężenie pola magnetycznego w przekroju linii");
-const char* const kInductionTitle = "Indukcja magnetyczna w przekroju linii";
+const char* const kInductionTitle =
+    VELT_TRANSLATE_NOOP("velt", "Indukcja magnetyczna w przekroju linii");
 
 bool inMicrotesla(const FieldMap& map, const CalculationOptions& options) {
     return map.magnetic && options.magneticUnit == MagneticUnit::Microtesla;

@@ -5,17 +5,20 @@
 #include "model/Translatable.h"
 #include "render/GraphLayoutParts.h"
 
+#include <algorithm>
+
 namespace velt {
 namespace {
 
 // Source texts (context "velt").
-const char* const kZoneNotReached = "Strefa %1: brak";
-const char* const kZoneTitle = "Strefa %1:";
-const char* const kZoneEdges = "od %1 do %2 m";
+const char* const kZoneNotReached = VELT_TRANSLATE_NOOP("velt", "Strefa %1: brak");
+const char* const kZoneTitle = VELT_TRANSLATE_NOOP("velt", "Strefa %1:");
+const char* const kZoneEdges = VELT_TRANSLATE_NOOP("velt", "od %1 do %2 m");
 const char* const kZoneIntervals = VELT_TRANSLATE_NOOP("velt", "przedziałów: %1");
 const char* const kLevelAboveAxis = VELT_TRANSLATE_NOOP("velt", "(ponad skalą wykresu)");
 const char* const kNeighboursTitle = VELT_TRANSLATE_NOOP("velt", "Linie sąsiednie:");
-const char* const kNeighbourName = "Linia %1";
+const char* const kOffGraph = VELT_TRANSLATE_NOOP("velt", "(poza wykresem)");
+const char* const kNeighbourName = VELT_TRANSLATE_NOOP("velt", "Linia %1");
 
 const std::string kIndent = "  ";
 
@@ -41,13 +44,24 @@ int writeZone(const FieldProfile& f, const GraphAdditions& a, const ExposureZone
     return k;
 }
 
+// Whether any working conductor of `n` stands within the distance scale, where its dot is
+// drawn: a line on the side the graph leaves out is said to be so.
+bool drawnOnGraph(const NeighbourDrawing& n, const GraphScales& s) {
+    return std::any_of(n.working.begin(), n.working.end(), [&s](const auto& wire) {
+        return wire.first >= 0.0 && wire.first <= s.xMax;
+    });
+}
+
 int writeNeighbours(const GraphAdditions& a, PanelWriter& w, int k) {
     w.line(k++, a.translate(kNeighboursTitle));
     for (const NeighbourDrawing& n : a.extras->neighbours) {
         const std::string number = std::to_string(n.line);
-        const std::string name =
+        std::string name =
             n.label.empty() ? filledIn(a.translate(kNeighbourName), {number}) : n.label;
         w.line(k++, kIndent + number + ". " + name, TextStyle::Regular);
+        if (!drawnOnGraph(n, w.g.scales)) {
+            w.line(k++, kIndent + kIndent + a.translate(kOffGraph), TextStyle::Regular);
+        }
     }
     return k;
 }

@@ -19,8 +19,8 @@ const char* const kFourPointMethod =
     VELT_TRANSLATE_NOOP("velt", "Metoda czterech punktów: %1 kV/cm");
 const char* const kCoronaOnset =
     VELT_TRANSLATE_NOOP("velt", "Natężenie początkowe ulotu Eo = %1 kV/cm");
-const char* const kGroundWireName = "O%1";
-const char* const kShieldWireName = "E%1";
+const char* const kGroundWireName = VELT_TRANSLATE_NOOP("velt", "O%1");
+const char* const kShieldWireName = VELT_TRANSLATE_NOOP("velt", "E%1");
 const char* const kNeighbourMark = "L%1 ";
 
 // y of text row `k`, as the texts above stand.

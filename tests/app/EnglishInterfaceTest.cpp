@@ -3,11 +3,17 @@
 // Runs with VELT_TEST_LANGUAGE=en (its own ctest entry); skipped in the Polish run.
 
 #include "AppFixture.h"
+#include "app/FieldMapWindow.h"
 #include "app/HelpViewer.h"
 #include "app/Language.h"
 #include "app/VariantWindow.h"
 #include "app/Variants.h"
+#include "render/FieldMapLayout.h"
 #include "render/GraphDocuments.h"
+#include "render/GraphFrame.h"
+#include "render/GraphLayout.h"
+#include "render/PainterHelpers.h"
+#include "render/QtTextMeasure.h"
 #include "widgets/ModalDialog.h"
 #include "widgets/ShownText.h"
 
@@ -21,9 +27,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPainter>
 #include <QRegularExpression>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QTextEdit>
 #include <QTreeWidget>
@@ -213,6 +221,62 @@ TEST_F(EnglishInterfaceTest, TheGraphSpeaksEnglishAndTheSavedPictureStaysAsItIs)
     const QImage own = graphImage(size, view->record(), false, &view->extras(), untranslated);
     EXPECT_NE(english, own);
     EXPECT_EQ(view->picture(), own);
+}
+
+// A corridor with a building, a limit and a neighbouring line: the graph's panel, captions
+// and level labels and the field map's texts in English.
+TEST_F(EnglishInterfaceTest, TheGraphAndTheMapOfTheOptionsSpeakEnglish) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath("corridor.json");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(R"({"tower": "Z52", "workingHeight": 12, "groundWireHeight": 30,
+        "field": "electric", "mode": "line", "line": {"kind": "horizontal", "y": 1},
+        "phaseOrder": "RST-TRS", "range": 50, "currents": [500, 500],
+        "building": {"frontX": 25, "frontY": 12, "roofX": 37, "roofY": 12}, "limits": ["pl-residential"],
+        "neighbours": [{"tower": "S12", "workingHeight": 10, "groundWireHeight": 14,
+                        "offset": 40, "currents": [300]}]})");
+    file.close();
+    prompter->expectFileName(path);
+    child<QAction>(app->mainWindow(), "Otworzprojekt1").trigger();
+    ASSERT_TRUE(prompter->messages.isEmpty()) << prompter->messages.join('\n').toStdString();
+    prompter->expectClick("TW_ZObl", "BitBtn1");
+    prompter->expectClick("TW_Kom", "BitBtn1");
+    prompter->expectClick("TW_ZRys", "BitBtn1");
+    app->mainWindow().Oblicz();
+    const VariantView* view = Variants::graphOf(app->mainWindow().mdiArea().activeSubWindow());
+    ASSERT_NE(view, nullptr);
+    QImage canvas(1000, 700, QImage::Format_RGB32);
+    QPainter painter(&canvas);
+    const GraphLayout g = layoutGraph(view->record(), windowFrame(1000, 700), false,
+                                      QtTextMeasure(painter), &view->extras(), translatedSource);
+    QStringList texts;
+    for (const PanelLine& line : g.panel) {
+        texts << QString::fromStdString(line.text.text);
+    }
+    for (const LimitLine& line : g.limitLines) {
+        texts << QString::fromStdString(line.label.text);
+    }
+    for (const PlacedText& caption : g.captions) {
+        texts << QString::fromStdString(caption.text);
+    }
+    EXPECT_TRUE(texts.contains("Neighbouring lines:")) << texts.join('|').toStdString();
+    EXPECT_EQ(polishTexts(texts), QStringList());
+
+    prompter->expectClick("TW_Mapa", "BitBtn1");
+    child<QAction>(app->mainWindow(), "Mapapola1").trigger();
+    auto* map =
+        qobject_cast<FieldMapView*>(app->mainWindow().mdiArea().activeSubWindow()->widget());
+    ASSERT_NE(map, nullptr);
+    const FieldMapLayout& m = map->layout();
+    texts = QStringList{QString::fromStdString(m.title.text),
+                        QString::fromStdString(m.legendUnit.text), map->caption()};
+    for (const MapContour& contour : m.contours) {
+        if (contour.label) {
+            texts << QString::fromStdString(contour.label->text);
+        }
+    }
+    EXPECT_EQ(polishTexts(texts), QStringList()) << texts.join('|').toStdString();
 }
 
 // Every entry of the translation: English, with the source's numbers to fill in and as many
