@@ -176,9 +176,10 @@ TEST(GraphExtras, AddedTextsTranslated) {
     const GraphLayout g = windowLayout(c, 1000, 700, marked);
     EXPECT_EQ(g.panel[0].text.text, "»Pole elektryczne");
     EXPECT_EQ(g.panel[1].text.text, "»SERIA: Z52");
-    EXPECT_EQ(textsFrom(g.panel, 7),
-              (std::vector<std::string>{"»Strefa 50 kV/m: brak", "  »(ponad skalą wykresu)",
-                                        "»Linie sąsiednie:", "  1. »Linia 1"}));
+    EXPECT_EQ(
+        textsFrom(g.panel, 7),
+        (std::vector<std::string>{"»Strefa 50 kV/m: brak", "  »(ponad skalą wykresu)",
+                                  "»Linie sąsiednie:", "  1. »Linia 1", "    »(poza wykresem)"}));
 }
 
 // In uT the value axis gets round induction values; the curve keeps its shape, the maximum
@@ -206,7 +207,7 @@ TEST(GraphExtras, InductionInMicrotesla) {
 }
 
 // The neighbouring lines' conductors where the line's own stand, moved by their offset;
-// those left of the plot left out; their names in the panel.
+// those beside the plot left out and marked so in the panel.
 TEST(GraphExtras, NeighbourConductors) {
     const ComputedWithExtras c = computeWithExtras(R"({"tower": "Z52", "workingHeight": 12.0,
         "groundWireHeight": 30.0, "line": {"kind": "horizontal", "y": 2.0},
@@ -238,7 +239,8 @@ TEST(GraphExtras, NeighbourConductors) {
         }
     }
     EXPECT_EQ(textsFrom(g.panel, 7),
-              (std::vector<std::string>{"Linie sąsiednie:", "  1. Linia 400 kV", "  2. Linia 2"}));
+              (std::vector<std::string>{"Linie sąsiednie:", "  1. Linia 400 kV", "  2. Linia 2",
+                                        "    (poza wykresem)"}));
 }
 
 // The accurate method's texts after the graph's own: the method, the four points' gradient,
