@@ -8,6 +8,7 @@
 #include "render/FieldMapExport.h"
 #include "render/FieldMapPainter.h"
 #include "render/GifWriter.h"
+#include "render/PainterHelpers.h"
 #include "render/QtTextMeasure.h"
 #include "results/Report.h"
 
@@ -49,7 +50,7 @@ const FieldMapLayout& FieldMapView::layout() {
     if (!layout_ || layout_->frame.width != width() || layout_->frame.height != height()) {
         const FieldMapFrame frame = windowMapFrame(width(), height());
         layout_ =
-            layoutFieldMap(map_, options_, frame, QtTextMeasure(font(), this), translatedMapText);
+            layoutFieldMap(map_, options_, frame, QtTextMeasure(font(), this), translatedSource);
     }
     return *layout_;
 }

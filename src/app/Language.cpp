@@ -2,15 +2,12 @@
 
 #include "app/Language.h"
 
-#include "widgets/ShownText.h"
-
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QSettings>
 #include <QTranslator>
 
 #include <optional>
-#include <string>
 
 namespace velt {
 namespace {
@@ -90,10 +87,6 @@ QStringList withoutLanguageArguments(const QStringList& arguments) {
         rest.remove(at, std::min<qsizetype>(2, rest.size() - at));
     }
     return rest;
-}
-
-QString coreText(const std::string& text) {
-    return shownText(text);
 }
 
 } // namespace velt

@@ -7,8 +7,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <string>
-
 class QCoreApplication;
 
 namespace velt {
@@ -31,9 +29,5 @@ InterfaceLanguage currentLanguage();
 
 /// The arguments without "--lang" and its value.
 QStringList withoutLanguageArguments(const QStringList& arguments);
-
-/// A core text (marked with VELT_TRANSLATE_NOOP) in the interface's language; composed
-/// texts are translated line by line, a line that is not one of them (a file name) as it is.
-QString coreText(const std::string& text);
 
 } // namespace velt

@@ -3,6 +3,7 @@
 #include "app/ProjectMessage.h"
 
 #include "app/Language.h"
+#include "widgets/ShownText.h"
 
 namespace velt {
 
@@ -11,7 +12,7 @@ QString projectMessage(const LoadResult& result) {
         return QString::fromStdString(result.polishMessage);
     }
     // An English message is the English interface's; the program's own texts translate.
-    return coreText(result.message);
+    return shownText(result.message);
 }
 
 } // namespace velt

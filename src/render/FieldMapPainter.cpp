@@ -137,10 +137,6 @@ void paintAxesAndLegend(QPainter& painter, const FieldMapLayout& g) {
 
 } // namespace
 
-std::string translatedMapText(const char* source) {
-    return translatedSource(source);
-}
-
 void paintFieldMap(QPainter& painter, const FieldMapLayout& g) {
     painter.save();
     painter.fillRect(QRect(0, 0, g.frame.width, g.frame.height), Qt::white);
@@ -165,14 +161,14 @@ void paintWindowFieldMap(QPainter& painter, QSize size, const FieldMap& map,
                          const CalculationOptions& options) {
     const FieldMapFrame frame = windowMapFrame(size.width(), size.height());
     paintFieldMap(painter,
-                  layoutFieldMap(map, options, frame, QtTextMeasure(painter), translatedMapText));
+                  layoutFieldMap(map, options, frame, QtTextMeasure(painter), translatedSource));
 }
 
 void paintPrintedFieldMap(QPainter& painter, QSize pageSize, const FieldMap& map,
                           const CalculationOptions& options) {
     const FieldMapFrame frame = printedMapFrame(pageSize.width(), pageSize.height());
     paintFieldMap(painter,
-                  layoutFieldMap(map, options, frame, QtTextMeasure(painter), translatedMapText));
+                  layoutFieldMap(map, options, frame, QtTextMeasure(painter), translatedSource));
 }
 
 } // namespace velt

@@ -12,9 +12,6 @@ namespace velt {
 /// Draws `layout` in the painter's current font (laid out with the same font and device).
 void paintFieldMap(QPainter& painter, const FieldMapLayout& layout);
 
-/// The picture's texts in the user's language (context "velt").
-std::string translatedMapText(const char* source);
-
 /// The window version of `map` on a drawing area of `size`, with the limits and the
 /// magnetic unit of `options`.
 void paintWindowFieldMap(QPainter& painter, QSize size, const FieldMap& map,

@@ -17,16 +17,6 @@ const char* const kMarkedAtEntry = VELT_TRANSLATE_NOOP(
     "velt", "Najmniejsza wartość spełniająca poziom w odległości %2 m od osi linii: %1");
 const char* const kNotMetEntry = VELT_TRANSLATE_NOOP("velt", "Żadna wartość nie spełnia poziomu");
 
-// `text` with "%1" (and "%2") replaced.
-std::string filled(std::string text, const std::string& first, const std::string& second = {}) {
-    for (const auto& [mark, value] : {std::pair{"%1", first}, std::pair{"%2", second}}) {
-        if (const auto at = text.find(mark); at != std::string::npos) {
-            text.replace(at, 2, value);
-        }
-    }
-    return text;
-}
-
 // The marked value as the axis reads it: a number with its unit, or a choice's text.
 std::string markedText(const SeriesGraph& graph, double marked) {
     if (!graph.choices.empty()) {
@@ -44,9 +34,9 @@ std::string markedEntry(const SeriesLayoutContext& c) {
     }
     const std::string value = markedText(graph, *graph.marked);
     if (graph.markedAt) {
-        return filled(c.translate(kMarkedAtEntry), value, seriesNumber(*graph.markedAt));
+        return filledIn(c.translate(kMarkedAtEntry), {value, seriesNumber(*graph.markedAt)});
     }
-    return filled(c.translate(kMarkedEntry), value);
+    return filledIn(c.translate(kMarkedEntry), {value});
 }
 
 struct Entry {

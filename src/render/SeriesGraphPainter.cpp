@@ -3,7 +3,6 @@
 #include "render/PainterHelpers.h"
 #include "render/QtTextMeasure.h"
 
-#include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -97,14 +96,10 @@ void paintLegend(QPainter& painter, const SeriesGraphLayout& g) {
 // Laid out in the painter's font on its device, and drawn.
 void paintInFrame(QPainter& painter, const SeriesGraph& graph, const SeriesGraphFrame& frame) {
     const QtTextMeasure measure(painter);
-    paintSeriesGraph(painter, layoutSeriesGraph(graph, frame, measure, translatedSeriesText));
+    paintSeriesGraph(painter, layoutSeriesGraph(graph, frame, measure, translatedSource));
 }
 
 } // namespace
-
-std::string translatedSeriesText(const char* source) {
-    return QCoreApplication::translate("velt", source).toStdString();
-}
 
 void paintSeriesGraph(QPainter& painter, const SeriesGraphLayout& g) {
     painter.save();

@@ -12,9 +12,6 @@ namespace velt {
 /// Draws `layout` in the painter's current font (laid out with the same font and device).
 void paintSeriesGraph(QPainter& painter, const SeriesGraphLayout& layout);
 
-/// The graph's texts in the user's language (context "velt").
-std::string translatedSeriesText(const char* source);
-
 /// The window version of `graph` on a drawing area of `size`.
 void paintWindowSeriesGraph(QPainter& painter, QSize size, const SeriesGraph& graph);
 

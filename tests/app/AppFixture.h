@@ -5,12 +5,15 @@
 #include "ScriptedPrompter.h"
 #include "app/TW_Main.h"
 #include "app/VeltApplication.h"
+#include "widgets/ModalDialog.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QSettings>
+#include <QSize>
 
 #include <gtest/gtest.h>
 
@@ -28,6 +31,15 @@ class AppFixture : public ::testing::Test {
         app = std::make_unique<VeltApplication>(std::move(scripted));
     }
     void TearDown() override { EXPECT_TRUE(prompter->finished()) << "unused scripted answers"; }
+
+    /// The main window on the screen, its splash answered: child windows are activated only
+    /// in a frame that is shown.
+    void showMainWindow(QSize size = {1000, 750}) {
+        prompter->expectAnswer("TW_Splash", mrOk);
+        app->mainWindow().resize(size);
+        app->mainWindow().show();
+        QCoreApplication::processEvents();
+    }
 
     /// The captions of the main window's child windows, in their order.
     QStringList windowTitles() {

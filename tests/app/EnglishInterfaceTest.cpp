@@ -145,6 +145,15 @@ class EnglishInterfaceTest : public AppFixture {
         child<QAction>(app->mainWindow(), "Otworzprojekt1").trigger();
     }
 
+    /// "Wykonanie obliczeń" with every question answered by its proposal; the new variant.
+    const VariantView* calculateWithProposals() {
+        prompter->expectClick("TW_ZObl", "BitBtn1");
+        prompter->expectClick("TW_Kom", "BitBtn1");
+        prompter->expectClick("TW_ZRys", "BitBtn1");
+        app->mainWindow().Oblicz();
+        return Variants::graphOf(app->mainWindow().mdiArea().activeSubWindow());
+    }
+
     /// The texts of the dialog `name` that `item` opens, closed with Cancel.
     QStringList dialogTexts(const char* item, const QString& name) {
         QStringList texts;
@@ -209,11 +218,7 @@ TEST_F(EnglishInterfaceTest, CoreMessagesAreShownInEnglish) {
 // is the same picture in either language.
 TEST_F(EnglishInterfaceTest, TheGraphSpeaksEnglishAndTheSavedPictureStaysAsItIs) {
     open("z52-horizontal"); // an unshifted tower
-    prompter->expectClick("TW_ZObl", "BitBtn1");
-    prompter->expectClick("TW_Kom", "BitBtn1");
-    prompter->expectClick("TW_ZRys", "BitBtn1");
-    app->mainWindow().Oblicz();
-    const VariantView* view = Variants::graphOf(app->mainWindow().mdiArea().activeSubWindow());
+    const VariantView* view = calculateWithProposals();
     ASSERT_NE(view, nullptr);
     EXPECT_EQ(view->caption(), "Variant 1.");
     const QSize size = view->size();
@@ -240,11 +245,7 @@ TEST_F(EnglishInterfaceTest, TheGraphAndTheMapOfTheOptionsSpeakEnglish) {
     prompter->expectFileName(path);
     child<QAction>(app->mainWindow(), "Otworzprojekt1").trigger();
     ASSERT_TRUE(prompter->messages.isEmpty()) << prompter->messages.join('\n').toStdString();
-    prompter->expectClick("TW_ZObl", "BitBtn1");
-    prompter->expectClick("TW_Kom", "BitBtn1");
-    prompter->expectClick("TW_ZRys", "BitBtn1");
-    app->mainWindow().Oblicz();
-    const VariantView* view = Variants::graphOf(app->mainWindow().mdiArea().activeSubWindow());
+    const VariantView* view = calculateWithProposals();
     ASSERT_NE(view, nullptr);
     QImage canvas(1000, 700, QImage::Format_RGB32);
     QPainter painter(&canvas);

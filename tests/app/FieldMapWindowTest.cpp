@@ -44,11 +44,7 @@ class FieldMapWindowTest : public LineDataFixture {
   protected:
     void SetUp() override {
         ASSERT_TRUE(folder.isValid());
-        // Child windows are activated only in a frame on the screen.
-        prompter->expectAnswer("TW_Splash", mrOk);
-        main().resize(1000, 750);
-        main().show();
-        QCoreApplication::processEvents();
+        showMainWindow();
     }
 
     TW_Main& main() { return app->mainWindow(); }

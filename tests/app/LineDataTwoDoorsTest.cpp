@@ -249,13 +249,6 @@ class LineDataTwoDoorsTest : public LineDataFixture {
         }
     }
 
-    void showMainWindow() {
-        prompter->expectAnswer("TW_Splash", mrOk);
-        app->mainWindow().resize(1100, 800);
-        app->mainWindow().show();
-        QCoreApplication::processEvents(); // the splash
-    }
-
     /// "Zapisz wyniki" of the active variant to `base`.txt; the report's text.
     std::string savedReport(const QString& base) {
         prompter->expectFileName(base);
@@ -317,7 +310,7 @@ void picture(QWidget& widget, const QString& name) {
 TEST_F(LineDataTwoDoorsTest, EveryExampleByHandGivesVeltCalcsReport) {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
-    showMainWindow();
+    showMainWindow({1100, 800});
     const QDir examples(VELT_EXAMPLES_DIR);
     const QStringList files = examples.entryList({"*.json"}, QDir::Files, QDir::Name);
     int variant = 0;
@@ -361,7 +354,7 @@ TEST_F(LineDataTwoDoorsTest, EveryExampleByHandGivesVeltCalcsReport) {
 TEST_F(LineDataTwoDoorsTest, AHandSetUpSavedAndReopenedGivesTheSameReport) {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
-    showMainWindow();
+    showMainWindow({1100, 800});
     for (const char* example : {"h52-magnetic-building", "s12-conductors-interference"}) {
         SCOPED_TRACE(example);
         const QString path = QDir(VELT_EXAMPLES_DIR).filePath(QString(example) + ".json");
@@ -420,7 +413,7 @@ TEST_F(LineDataTwoDoorsTest, WhatTheDesktopSavesVeltCalcRuns) {
     };
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
-    showMainWindow();
+    showMainWindow({1100, 800});
     int variant = 0;
     for (const char* text : setUps) {
         const json project = json::parse(text);

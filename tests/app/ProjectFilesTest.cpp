@@ -60,13 +60,6 @@ QStringList exampleFiles() {
 
 class ProjectFilesTest : public LineDataFixture {
   protected:
-    void showMainWindow() {
-        prompter->expectAnswer("TW_Splash", mrOk);
-        app->mainWindow().resize(1100, 800);
-        app->mainWindow().show();
-        QCoreApplication::processEvents(); // the splash
-    }
-
     /// "Otwórz projekt..." answered with `path`.
     void openProject(const QString& path) {
         prompter->expectFileName(path);
@@ -96,7 +89,7 @@ class ProjectFilesTest : public LineDataFixture {
 TEST_F(ProjectFilesTest, EveryExampleOpensAndGivesVeltCalcsReport) {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
-    showMainWindow();
+    showMainWindow({1100, 800});
     for (const QString& path : exampleFiles()) {
         SCOPED_TRACE(path.toStdString());
         const json project = json::parse(readText(path));
@@ -128,7 +121,7 @@ TEST_F(ProjectFilesTest, EveryExampleOpensAndGivesVeltCalcsReport) {
 TEST_F(ProjectFilesTest, ASavedProjectKeepsTheRangesItWasCalculatedWith) {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
-    showMainWindow();
+    showMainWindow({1100, 800});
     openProject(exampleFiles().filter("z52-horizontal").value(0));
     answerWith("TW_ZObl", "Edit1", "30");
     prompter->expectClick("TW_Kom", "BitBtn1");
@@ -416,7 +409,7 @@ TEST_F(ProjectFilesTest, TheLastProjectsAreListedInThePlikMenu) {
 TEST_F(ProjectFilesTest, TheCommandLinesProjectOpensAfterTheSplash) {
     const QString path = exampleFiles().value(0);
     app->mainWindow().openAfterSplash(path);
-    showMainWindow();
+    showMainWindow({1100, 800});
     EXPECT_TRUE(app->project().lineDataAccepted);
     EXPECT_EQ(app->document().path(), path);
 }
@@ -425,7 +418,7 @@ TEST_F(ProjectFilesTest, TheCommandLinesProjectOpensAfterTheSplash) {
 TEST_F(ProjectFilesTest, TheActiveVariantIsExportedInEveryFormat) {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
-    showMainWindow();
+    showMainWindow({1100, 800});
     openProject(exampleFiles().filter("h52").value(0));
     calculateWithProposals(true);
     ASSERT_EQ(app->mainWindow().mdiArea().subWindowList().size(), 1);
@@ -509,7 +502,7 @@ TEST_F(ProjectFilesTest, TheActiveVariantIsExportedInEveryFormat) {
 TEST_F(ProjectFilesTest, ANeighbourIsSavedOpenedAndCalculatedAsVeltCalcDoes) {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
-    showMainWindow();
+    showMainWindow({1100, 800});
     openProject(exampleFiles().filter("z52-horizontal").value(0));
     answerTableAdding(*prompter, kS12At40);
     neighbourMenu(app->mainWindow());

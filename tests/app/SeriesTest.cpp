@@ -59,10 +59,7 @@ class SeriesTest : public AppFixture {
   protected:
     void SetUp() override {
         ASSERT_TRUE(folder.isValid());
-        prompter->expectAnswer("TW_Splash", mrOk);
-        main().resize(1000, 750);
-        main().show();
-        QCoreApplication::processEvents();
+        showMainWindow();
     }
 
     TW_Main& main() { return app->mainWindow(); }

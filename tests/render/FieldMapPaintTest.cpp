@@ -5,6 +5,7 @@
 #include "analysis/ExposureLimits.h"
 #include "render/FieldMapExport.h"
 #include "render/FieldMapPainter.h"
+#include "render/PainterHelpers.h"
 #include "render/QtTextMeasure.h"
 #include "render/Viridis.h"
 
@@ -15,9 +16,9 @@
 
 #include <filesystem>
 
-#include <unistd.h>
 #include <fstream>
 #include <iterator>
+#include <unistd.h>
 #include <variant>
 
 namespace velt {
@@ -49,7 +50,7 @@ TEST(FieldMapPaint, ColoursAtTheLaidOutPoints) {
     image.fill(Qt::blue);
     QPainter painter(&image);
     const FieldMapLayout g = layoutFieldMap(*m.map, m.b.form.options, windowMapFrame(1000, 700),
-                                            QtTextMeasure(painter), translatedMapText);
+                                            QtTextMeasure(painter), translatedSource);
     paintFieldMap(painter, g);
     painter.end();
     EXPECT_EQ(image.pixel(0, 0), qRgb(255, 255, 255));
@@ -85,8 +86,8 @@ TEST(FieldMapPaint, EveryFormOfFile) {
     const LargestMap m;
     const FieldMapFileSource source{*m.map, m.b.form.options, {800, 600}, 96, "Mapa pola"};
     // One folder per process: ctest runs tests side by side.
-    const auto dir = std::filesystem::temp_directory_path() /
-                     ("velt-map-files-" + std::to_string(::getpid()));
+    const auto dir =
+        std::filesystem::temp_directory_path() / ("velt-map-files-" + std::to_string(::getpid()));
     std::filesystem::create_directories(dir);
     const struct {
         GraphFormat format;
