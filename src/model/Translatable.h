@@ -4,6 +4,7 @@
 
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 /// The text itself; the translation tools collect it under `context`.
 #define VELT_TRANSLATE_NOOP(context, text) text
@@ -12,6 +13,7 @@ namespace velt {
 
 /// `pattern` with %1, %2, ... replaced by `values` in order, so that a translation may move
 /// the numbers.
+std::string filledIn(std::string pattern, const std::vector<std::string>& values);
 std::string filledIn(std::string pattern, std::initializer_list<std::string> values);
 
 } // namespace velt

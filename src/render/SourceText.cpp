@@ -43,18 +43,6 @@ std::string patternOf(const std::string& line, std::vector<std::string>& values)
     return pattern;
 }
 
-std::string filledFrom(std::string pattern, const std::vector<std::string>& values) {
-    // From the last mark down, so that %1 does not take the front of %10.
-    for (std::size_t n = values.size(); n > 0; --n) {
-        const std::string mark = "%" + std::to_string(n);
-        const std::size_t at = pattern.find(mark);
-        if (at != std::string::npos) {
-            pattern.replace(at, mark.size(), values[n - 1]);
-        }
-    }
-    return pattern;
-}
-
 std::string translatedLine(const std::string& line, SourceTranslator translate) {
     const std::string whole = known(line, translate);
     if (whole != line) {
@@ -72,7 +60,7 @@ std::string translatedLine(const std::string& line, SourceTranslator translate) 
     if (!values.empty()) {
         const std::string translated = known(pattern, translate);
         if (translated != pattern) {
-            return filledFrom(translated, values);
+            return filledIn(translated, values);
         }
     }
     // Only a prefix with something after it: the parts must be shorter than the line.
